@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Hands a text to the speech program: one fixed-size record in a scratch
+// file, then the program started detached with that file on its command line.
+namespace core {
+
+inline constexpr int kRecordSize = 200;
+
+// The text as the speech program reads it: Windows-1252, blank padded on the
+// right to 200 bytes, or cut after 200 characters.
+QByteArray speechRecord(const QString& text);
+
+// lloc.dat in the per-user runtime folder.
+QString scratchFilePath();
+
+// Rewrites bytes 0 to 199 of the file with the record, creating it (0600)
+// when missing. Never follows a symbolic link and never shortens the file.
+// Returns false, with a reason in error, when it could not.
+bool writeRecord(const QString& path, const QByteArray& record, QString* error = nullptr);
+
+// "/I:c /L:1 /V:<volume> /F:<path>"
+QStringList speakerArguments(int volume, const QString& path);
+
+// The speech program beside our own binary first, then on the PATH; empty
+// when there is none.
+QString speakerProgram();
+
+// Writes the record and starts the speech program without waiting for it.
+// Failures never reach the child: they end as one warning on stderr.
+void speak(const QString& text, int volume);
+
+} // namespace core

@@ -1,0 +1,44 @@
+#include "label.h"
+
+#include "units.h"
+
+#include <QMouseEvent>
+
+namespace kit {
+
+Label::Label(QWidget& container, const QString& name, const QString& caption)
+    : QLabel(caption, &container) {
+    setObjectName(name);
+    setAutoFillBackground(true);
+    lower();
+}
+
+void Label::setTransparent(bool transparent) {
+    setAutoFillBackground(!transparent);
+    setAttribute(Qt::WA_TranslucentBackground, transparent);
+}
+
+void Label::setColors(const QColor& fore, const QColor& back) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, fore);
+    p.setColor(QPalette::Window, back);
+    setPalette(p);
+}
+
+double Label::number() const { return captionNumber(text()); }
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+} // namespace kit

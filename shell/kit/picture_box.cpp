@@ -1,0 +1,168 @@
+#include "picture_box.h"
+
+#include "units.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <qdrawutil.h>
+
+#include <algorithm>
+
+namespace kit {
+
+GraphicItem::GraphicItem(PictureBox& box) : QObject(&box), m_box(box) {}
+
+void GraphicItem::setVisible(bool visible) {
+    if (m_visible == visible)
+        return;
+    m_visible = visible;
+    changed();
+}
+
+void GraphicItem::changed() { m_box.surfaceChanged(); }
+
+LineWidget::LineWidget(PictureBox& box, const QColor& color, int width, Mix mix)
+    : GraphicItem(box), m_color(color), m_width(width), m_mix(mix) {}
+
+void LineWidget::assign(float& field, float value) {
+    // Writing the same end point again must not cost a repaint.
+    if (field == value)
+        return;
+    field = value;
+    changed();
+}
+
+void LineWidget::paint(QPainter& painter, double unitsPerPixel) const {
+    QPen pen(m_color, m_width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (m_mix == Mix::NotMaskPen) {
+        // NOT(pen AND pixel) per channel, as the hands have always been drawn.
+        painter.setCompositionMode(QPainter::RasterOp_NotSourceOrNotDestination);
+    }
+    painter.setPen(pen);
+    painter.drawLine(QLineF(m_x1 / unitsPerPixel, m_y1 / unitsPerPixel, m_x2 / unitsPerPixel,
+                            m_y2 / unitsPerPixel));
+    painter.restore();
+}
+
+ShapeWidget::ShapeWidget(PictureBox& box, const QRectF& bounds, const QColor& fill)
+    : GraphicItem(box), m_bounds(bounds), m_fill(fill) {}
+
+QRectF ShapeWidget::circle() const {
+    const double side = std::min(m_bounds.width(), m_bounds.height());
+    QRectF square(0, 0, side, side);
+    square.moveCenter(m_bounds.center());
+    return square;
+}
+
+void ShapeWidget::paint(QPainter& painter, double unitsPerPixel) const {
+    const QRectF c = circle();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(m_fill);
+    painter.drawEllipse(QRectF(c.x() / unitsPerPixel, c.y() / unitsPerPixel,
+                               c.width() / unitsPerPixel, c.height() / unitsPerPixel)
+                            .adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.restore();
+}
+
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent), m_backColor(palette().color(QPalette::Button)) {}
+
+void PictureBox::setFramed(bool framed) {
+    if (m_framed == framed)
+        return;
+    m_framed = framed;
+    fitToBitmap();
+    surfaceChanged();
+}
+
+void PictureBox::setAutoSize(bool autoSize) {
+    m_autoSize = autoSize;
+    fitToBitmap();
+}
+
+void PictureBox::setBitmap(const QPixmap& bitmap) {
+    m_bitmap = bitmap;
+    fitToBitmap();
+    surfaceChanged();
+}
+
+void PictureBox::setBackColor(const QColor& color) {
+    m_backColor = color;
+    surfaceChanged();
+}
+
+void PictureBox::setScale(Scale scale) {
+    m_scale = scale;
+    surfaceChanged();
+}
+
+QSize PictureBox::innerSize() const {
+    return QSize(std::max(0, width() - 2 * border()), std::max(0, height() - 2 * border()));
+}
+
+void PictureBox::placeChild(QWidget& child, const QRect& twips) const {
+    const QRect r = twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    child.setGeometry(r.translated(border(), border()));
+}
+
+void PictureBox::fitToBitmap() {
+    if (!m_autoSize || m_bitmap.isNull())
+        return;
+    const QSize bitmapSize = m_bitmap.deviceIndependentSize().toSize();
+    resize(bitmapSize + QSize(2 * border(), 2 * border()));
+}
+
+void PictureBox::surfaceChanged() {
+    m_dirty = true;
+    update();
+}
+
+QImage PictureBox::render(qreal dpr) const {
+    const QSize inner = innerSize();
+    QImage image(inner * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(m_backColor);
+    QPainter painter(&image);
+    painter.setClipRect(QRect(QPoint(0, 0), inner));
+    if (!m_bitmap.isNull())
+        painter.drawPixmap(0, 0, m_bitmap);
+    for (const QObject* child : children())
+        if (const auto* item = qobject_cast<const GraphicItem*>(child); item && item->isVisible())
+            item->paint(painter, unitsPerPixel());
+    return image;
+}
+
+QImage PictureBox::surface() const { return render(1.0); }
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    const qreal dpr = devicePixelRatioF();
+    if (m_dirty || m_surface.devicePixelRatio() != dpr ||
+        m_surface.deviceIndependentSize().toSize() != innerSize()) {
+        m_surface = render(dpr);
+        m_dirty = false;
+    }
+    QPainter painter(this);
+    painter.drawImage(border(), border(), m_surface);
+    if (m_framed)
+        qDrawWinPanel(&painter, rect(), palette(), true);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QWidget::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+} // namespace kit

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite
+# headless. Exits non-zero when anything fails.
+#   BUILD_DIR=build-asan SANITIZE=ON ./test.sh   builds with the sanitizers
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_dir=${BUILD_DIR:-build}
+sanitize=${SANITIZE:-OFF}
+build_type=Release
+[ "$sanitize" = ON ] && build_type=RelWithDebInfo
+
+scripts/install-deps
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="$build_type" -DRELLOTGE_SANITIZE="$sanitize" >/dev/null
+cmake --build "$build_dir" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"
