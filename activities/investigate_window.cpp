@@ -4,4 +4,6 @@ Form3::Form3(core::Seams seams) : ActivityWindow(kit::FormId::Form3, std::move(s
     Form_Load();
 }
 
-void Form3::Form_Load() { kit::centre(*this); }
+void Form3::Form_Load() {
+    kit::centre(*this);
+}

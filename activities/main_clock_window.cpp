@@ -4,4 +4,6 @@ Form5::Form5(core::Seams seams) : ActivityWindow(kit::FormId::Form5, std::move(s
     Form_Load();
 }
 
-void Form5::Form_Load() { kit::centre(*this); }
+void Form5::Form_Load() {
+    kit::centre(*this);
+}

@@ -4,4 +4,6 @@ Form6::Form6(core::Seams seams) : ActivityWindow(kit::FormId::Form6, std::move(s
     Form_Load();
 }
 
-void Form6::Form_Load() { kit::centre(*this); }
+void Form6::Form_Load() {
+    kit::centre(*this);
+}

@@ -4,4 +4,6 @@ Form7::Form7(core::Seams seams) : ActivityWindow(kit::FormId::Form7, std::move(s
     Form_Load();
 }
 
-void Form7::Form_Load() { kit::centre(*this); }
+void Form7::Form_Load() {
+    kit::centre(*this);
+}

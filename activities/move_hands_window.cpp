@@ -4,4 +4,6 @@ Form8::Form8(core::Seams seams) : ActivityWindow(kit::FormId::Form8, std::move(s
     Form_Load();
 }
 
-void Form8::Form_Load() { kit::centre(*this); }
+void Form8::Form_Load() {
+    kit::centre(*this);
+}

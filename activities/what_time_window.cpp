@@ -4,4 +4,6 @@ Form2::Form2(core::Seams seams) : ActivityWindow(kit::FormId::Form2, std::move(s
     Form_Load();
 }
 
-void Form2::Form_Load() { kit::centre(*this); }
+void Form2::Form_Load() {
+    kit::centre(*this);
+}

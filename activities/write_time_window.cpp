@@ -4,4 +4,6 @@ Form1::Form1(core::Seams seams) : ActivityWindow(kit::FormId::Form1, std::move(s
     Form_Load();
 }
 
-void Form1::Form_Load() { kit::centre(*this); }
+void Form1::Form_Load() {
+    kit::centre(*this);
+}

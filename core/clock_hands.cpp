@@ -27,9 +27,15 @@ HandTip handTip(int cx, int cy, int length, double alphaDegrees) {
     return {cx + length * std::sin(theta), cy + length * std::cos(theta)};
 }
 
-double hourAngle(int hour, int minute) { return (hour + minute / 60.0) * 360.0 / 12.0; }
-double minuteAngle(int minute) { return 6.0 * minute; }
-double secondAngle(int second) { return 6.0 * second; }
+double hourAngle(int hour, int minute) {
+    return (hour + minute / 60.0) * 360.0 / 12.0;
+}
+double minuteAngle(int minute) {
+    return 6.0 * minute;
+}
+double secondAngle(int second) {
+    return 6.0 * second;
+}
 
 void PlaceHands(const ClockHands& clock, int hour, int minute) {
     placeLine(clock.minuteLine, clock.cx, clock.cy, clock.minuteLength, minuteAngle(minute));

@@ -8,8 +8,8 @@ namespace core {
 
 namespace {
 
-constexpr std::array<const char*, 12> kWords{"una", "dues", "tres",  "quatre", "cinc", "sis",
-                                             "set", "vuit", "nou",   "deu",    "onze", "dotze"};
+constexpr std::array<const char*, 12> kWords{"una", "dues", "tres", "quatre", "cinc", "sis",
+                                             "set", "vuit", "nou",  "deu",    "onze", "dotze"};
 
 // "d'" before the words that begin with a vowel, "de " before the others.
 QString nextHourForm(int hour) {
@@ -22,20 +22,33 @@ QString rowPhraseFor(int hour, int minute) {
     const QString article = hour == 1 ? QStringLiteral("La") : QStringLiteral("Les");
     const QString next = nextHourForm(hour % 12 + 1);
     // Only the hours 12, 1 and 2 begin "Tres quarts" with a capital.
-    const QString three = (hour == 12 || hour <= 2) ? QStringLiteral("Tres") : QStringLiteral("tres");
+    const QString three =
+        (hour == 12 || hour <= 2) ? QStringLiteral("Tres") : QStringLiteral("tres");
     switch (minute) {
-    case 0: return article + u' ' + word;
-    case 5: return article + u' ' + word + QStringLiteral(" i cinc");
-    case 10: return article + u' ' + word + QStringLiteral(" i deu");
-    case 15: return QStringLiteral("Un quart ") + next;
-    case 20: return QStringLiteral("Un quart i cinc ") + next;
-    case 25: return QStringLiteral("Un quart i deu ") + next;
-    case 30: return QStringLiteral("Dos quarts ") + next;
-    case 35: return QStringLiteral("Dos quarts i cinc ") + next;
-    case 40: return QStringLiteral("Dos quarts i deu ") + next;
-    case 45: return three + QStringLiteral(" quarts ") + next;
-    case 50: return three + QStringLiteral(" quarts i cinc ") + next;
-    default: return three + QStringLiteral(" quarts i deu ") + next;
+    case 0:
+        return article + u' ' + word;
+    case 5:
+        return article + u' ' + word + QStringLiteral(" i cinc");
+    case 10:
+        return article + u' ' + word + QStringLiteral(" i deu");
+    case 15:
+        return QStringLiteral("Un quart ") + next;
+    case 20:
+        return QStringLiteral("Un quart i cinc ") + next;
+    case 25:
+        return QStringLiteral("Un quart i deu ") + next;
+    case 30:
+        return QStringLiteral("Dos quarts ") + next;
+    case 35:
+        return QStringLiteral("Dos quarts i cinc ") + next;
+    case 40:
+        return QStringLiteral("Dos quarts i deu ") + next;
+    case 45:
+        return three + QStringLiteral(" quarts ") + next;
+    case 50:
+        return three + QStringLiteral(" quarts i cinc ") + next;
+    default:
+        return three + QStringLiteral(" quarts i deu ") + next;
     }
 }
 
@@ -86,15 +99,20 @@ QString HourPhrase(int hour) {
     if (hour < 0 || hour > 11)
         return {};
     // "Les dotze": "La" belongs to "una" alone.
-    return (hour == 1 ? QStringLiteral("La ") : QStringLiteral("Les ")) + HourName(hour == 0 ? 12 : hour);
+    return (hour == 1 ? QStringLiteral("La ") : QStringLiteral("Les ")) +
+           HourName(hour == 0 ? 12 : hour);
 }
 
 QString QuarterPrefix(int minute) {
     switch (minute) {
-    case 15: return QStringLiteral("Un quart");
-    case 30: return QStringLiteral("Dos quarts");
-    case 45: return QStringLiteral("Tres quarts");
-    default: return {};
+    case 15:
+        return QStringLiteral("Un quart");
+    case 30:
+        return QStringLiteral("Dos quarts");
+    case 45:
+        return QStringLiteral("Tres quarts");
+    default:
+        return {};
     }
 }
 
@@ -114,18 +132,38 @@ std::optional<QString> QuarterPhrase(int hour, int minute) {
     return std::nullopt;
 }
 
-QString rowHourField(const QString& row) { return row.left(2); }
-QString rowMinuteField(const QString& row) { return row.mid(3, 2); }
-int rowHour(const QString& row) { return static_cast<int>(kit::captionNumber(rowHourField(row))); }
-int rowMinute(const QString& row) { return static_cast<int>(kit::captionNumber(rowMinuteField(row))); }
-QString rowKey(const QString& row) { return row.left(5); }
-QString rowKeyAndSeparator(const QString& row) { return row.left(6); }
-QString rowTail(const QString& row) { return row.mid(5, 30); }
-QString rowTailToEnd(const QString& row) { return row.mid(5); }
-QString rowPhrase(const QString& row) { return row.mid(6); }
+QString rowHourField(const QString& row) {
+    return row.left(2);
+}
+QString rowMinuteField(const QString& row) {
+    return row.mid(3, 2);
+}
+int rowHour(const QString& row) {
+    return static_cast<int>(kit::captionNumber(rowHourField(row)));
+}
+int rowMinute(const QString& row) {
+    return static_cast<int>(kit::captionNumber(rowMinuteField(row)));
+}
+QString rowKey(const QString& row) {
+    return row.left(5);
+}
+QString rowKeyAndSeparator(const QString& row) {
+    return row.left(6);
+}
+QString rowTail(const QString& row) {
+    return row.mid(5, 30);
+}
+QString rowTailToEnd(const QString& row) {
+    return row.mid(5);
+}
+QString rowPhrase(const QString& row) {
+    return row.mid(6);
+}
 
 QString timeKey(int hour, int minute) {
-    return QStringLiteral("%1.%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1.%2")
+        .arg(hour, 2, 10, QLatin1Char('0'))
+        .arg(minute, 2, 10, QLatin1Char('0'));
 }
 
 int findRow(const QStringList& rows, const QString& key) {

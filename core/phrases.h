@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The Catalan quarter system: how each five-minute time of the dial is said.
@@ -31,11 +30,11 @@ QString NextHourPiece(int nextHour);
 std::optional<QString> QuarterPhrase(int hour, int minute);
 
 // Readers of one row; a reader past the end of the text gets what is there.
-QString rowHourField(const QString& row);   // characters 1-2
-QString rowMinuteField(const QString& row); // characters 4-5
-int rowHour(const QString& row);            // 12 or 1 to 11
-int rowMinute(const QString& row);          // 0 to 55
-QString rowKey(const QString& row);         // characters 1-5, "12.15"
+QString rowHourField(const QString& row);       // characters 1-2
+QString rowMinuteField(const QString& row);     // characters 4-5
+int rowHour(const QString& row);                // 12 or 1 to 11
+int rowMinute(const QString& row);              // 0 to 55
+QString rowKey(const QString& row);             // characters 1-5, "12.15"
 QString rowKeyAndSeparator(const QString& row); // characters 1-6
 QString rowTail(const QString& row);            // characters 6-35, leading blank kept
 QString rowTailToEnd(const QString& row);       // characters 6 to the end

@@ -3,7 +3,6 @@
 #include "speech.h"
 
 #include <QMessageBox>
-
 #include <chrono>
 #include <cmath>
 #include <memory>

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QTime>
-
 #include <functional>
 
 namespace core {
@@ -10,8 +9,8 @@ namespace core {
 // What an activity window takes from the world. The program hands in the
 // real ones; tests hand in scripted ones and check what the window did.
 struct Seams {
-    std::function<double()> random;                          // uniform in [0, 1)
-    std::function<QTime()> now;                              // local time of day
+    std::function<double()> random; // uniform in [0, 1)
+    std::function<QTime()> now;     // local time of day
     std::function<void(const QString& text, int volume)> speak;
     std::function<void(const QString& prompt, const QString& title)> message;
 };

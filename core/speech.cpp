@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -35,7 +34,8 @@ bool writeRecord(const QString& path, const QByteArray& record, QString* error) 
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         if (error)
-            *error = QStringLiteral("cannot open %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            *error = QStringLiteral("cannot open %1: %2")
+                         .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     qsizetype done = 0;
@@ -46,7 +46,8 @@ bool writeRecord(const QString& path, const QByteArray& record, QString* error) 
             continue;
         if (n <= 0) {
             if (error)
-                *error = QStringLiteral("cannot write %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+                *error = QStringLiteral("cannot write %1: %2")
+                             .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
             ::close(fd);
             return false;
         }

@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -44,10 +44,24 @@ QAction* Form4::addEntry(const char* name, const QString& caption, void (Form4::
     return action;
 }
 
-void Form4::aw_Click() { form5.open(m_makeSeams); }
-void Form4::rrr_Click() { form3.open(m_makeSeams); }
-void Form4::eee_Click() { form2.open(m_makeSeams); }
-void Form4::fff_Click() { form8.open(m_makeSeams); }
-void Form4::ffgf_Click() { form1.open(m_makeSeams); }
-void Form4::xvc_Click() { form7.open(m_makeSeams); }
-void Form4::ss_Click() { form6.open(m_makeSeams); }
+void Form4::aw_Click() {
+    form5.open(m_makeSeams);
+}
+void Form4::rrr_Click() {
+    form3.open(m_makeSeams);
+}
+void Form4::eee_Click() {
+    form2.open(m_makeSeams);
+}
+void Form4::fff_Click() {
+    form8.open(m_makeSeams);
+}
+void Form4::ffgf_Click() {
+    form1.open(m_makeSeams);
+}
+void Form4::xvc_Click() {
+    form7.open(m_makeSeams);
+}
+void Form4::ss_Click() {
+    form6.open(m_makeSeams);
+}

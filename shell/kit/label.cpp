@@ -25,7 +25,9 @@ void Label::setColors(const QColor& fore, const QColor& back) {
     setPalette(p);
 }
 
-double Label::number() const { return captionNumber(text()); }
+double Label::number() const {
+    return captionNumber(text());
+}
 
 void Label::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;

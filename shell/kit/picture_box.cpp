@@ -5,9 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
-#include <qdrawutil.h>
-
 #include <algorithm>
+#include <qdrawutil.h>
 
 namespace kit {
 
@@ -20,7 +19,9 @@ void GraphicItem::setVisible(bool visible) {
     changed();
 }
 
-void GraphicItem::changed() { m_box.surfaceChanged(); }
+void GraphicItem::changed() {
+    m_box.surfaceChanged();
+}
 
 LineWidget::LineWidget(PictureBox& box, const QColor& color, int width, Mix mix)
     : GraphicItem(box), m_color(color), m_width(width), m_mix(mix) {}
@@ -137,7 +138,9 @@ QImage PictureBox::render(qreal dpr) const {
     return image;
 }
 
-QImage PictureBox::surface() const { return render(1.0); }
+QImage PictureBox::surface() const {
+    return render(1.0);
+}
 
 void PictureBox::paintEvent(QPaintEvent*) {
     const qreal dpr = devicePixelRatioF();
@@ -158,7 +161,8 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     QWidget::mouseReleaseEvent(event);
     if (click)

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtDebug>
-
 #include <array>
 
 namespace kit {
@@ -20,34 +19,20 @@ struct Entry {
 };
 
 constexpr std::array kCatalogue{
-    Entry{"face_script", 212, 209},
-    Entry{"face_roman_picnic", 212, 209},
-    Entry{"face_24h", 212, 209},
-    Entry{"face_embossed_light", 212, 209},
-    Entry{"face_embossed_dark", 212, 209},
-    Entry{"face_picnic", 212, 209},
-    Entry{"face_blank", 212, 209},
-    Entry{"face_train", 212, 209},
-    Entry{"face_roman_dark", 212, 209},
-    Entry{"board_hour_names", 545, 321},
-    Entry{"board_glow", 334, 322},
-    Entry{"board_train", 334, 322},
-    Entry{"board_dials_6", 456, 262},
-    Entry{"board_dials_9", 300, 247},
-    Entry{"banner_click_text", 271, 45},
-    Entry{"icon_clock_red0", 24, 24},
-    Entry{"icon_clock_red1", 24, 24},
-    Entry{"icon_clock_red2", 24, 24},
-    Entry{"icon_clock_red3", 24, 24},
-    Entry{"icon_clock_red4", 24, 24},
-    Entry{"icon_clock_red5", 24, 24},
-    Entry{"icon_blocks_12", 24, 24},
-    Entry{"icon_blocks_4", 24, 24},
-    Entry{"icon_blocks_2", 24, 24},
-    Entry{"icon_blocks_1", 24, 24},
-    Entry{"icon_window_a", 32, 32},
-    Entry{"icon_window_b", 32, 32},
-    Entry{"icon_window_c", 32, 32},
+    Entry{"face_script", 212, 209},        Entry{"face_roman_picnic", 212, 209},
+    Entry{"face_24h", 212, 209},           Entry{"face_embossed_light", 212, 209},
+    Entry{"face_embossed_dark", 212, 209}, Entry{"face_picnic", 212, 209},
+    Entry{"face_blank", 212, 209},         Entry{"face_train", 212, 209},
+    Entry{"face_roman_dark", 212, 209},    Entry{"board_hour_names", 545, 321},
+    Entry{"board_glow", 334, 322},         Entry{"board_train", 334, 322},
+    Entry{"board_dials_6", 456, 262},      Entry{"board_dials_9", 300, 247},
+    Entry{"banner_click_text", 271, 45},   Entry{"icon_clock_red0", 24, 24},
+    Entry{"icon_clock_red1", 24, 24},      Entry{"icon_clock_red2", 24, 24},
+    Entry{"icon_clock_red3", 24, 24},      Entry{"icon_clock_red4", 24, 24},
+    Entry{"icon_clock_red5", 24, 24},      Entry{"icon_blocks_12", 24, 24},
+    Entry{"icon_blocks_4", 24, 24},        Entry{"icon_blocks_2", 24, 24},
+    Entry{"icon_blocks_1", 24, 24},        Entry{"icon_window_a", 32, 32},
+    Entry{"icon_window_b", 32, 32},        Entry{"icon_window_c", 32, 32},
 };
 
 const Entry* find(const QString& name) {

@@ -27,6 +27,8 @@ double captionNumber(const QString& caption) {
     return ok ? value : 0.0;
 }
 
-QString captionText(int value) { return QString::number(value); }
+QString captionText(int value) {
+    return QString::number(value);
+}
 
 } // namespace kit

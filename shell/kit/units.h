@@ -19,7 +19,9 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-constexpr QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+constexpr QColor rgb(int r, int g, int b) {
+    return QColor(r, g, b);
+}
 
 // Reads a number kept as a caption: the leading decimal number after any
 // blanks, with an optional sign and fraction; anything else reads as 0.

@@ -4,7 +4,6 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
-
 #include <optional>
 
 class QWidget;

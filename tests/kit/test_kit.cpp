@@ -1,0 +1,256 @@
+#include "fonts.h"
+#include "label.h"
+#include "picture_box.h"
+#include "units.h"
+#include "window_frames.h"
+
+#include <QFontInfo>
+#include <QPushButton>
+#include <QtTest>
+
+class TestKit final : public QObject {
+    Q_OBJECT
+private slots:
+    void twipsToPixels_data();
+    void twipsToPixels();
+    void captionNumber_data();
+    void captionNumber();
+    void centring_data();
+    void centring();
+    void frames_data();
+    void frames();
+    void pictureBoxAutoSize_data();
+    void pictureBoxAutoSize();
+    void pictureBoxCutsBitmapOffAtInnerEdge();
+    void notMaskPen_data();
+    void notMaskPen();
+    void repeatedEndPointsDoNotRepaint();
+    void circleIsCentredInItsBox();
+    void labelsStayBehindHeavyWidgets();
+    void classicFacesResolveToMetricCompatibleFaces_data();
+    void classicFacesResolveToMetricCompatibleFaces();
+};
+
+void TestKit::twipsToPixels_data() {
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("one pixel") << 15 << 1;
+    QTest::newRow("Form4 width") << 7245 << 483;
+    QTest::newRow("Form4 height") << 5925 << 395;
+    QTest::newRow("Form3 width") << 11910 << 794;
+    QTest::newRow("box placed above its container") << -15 << -1;
+}
+
+void TestKit::twipsToPixels() {
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(kit::px(twips), pixels);
+}
+
+void TestKit::captionNumber_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plain") << "12" << 12.0;
+    QTest::newRow("leading zero") << "05" << 5.0;
+    QTest::newRow("design caption") << "Label4" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("leading blanks") << "  7" << 7.0;
+    QTest::newRow("number then text") << "3 quarts" << 3.0;
+    QTest::newRow("negative") << "-4" << -4.0;
+    QTest::newRow("fraction") << "2.5x" << 2.5;
+    QTest::newRow("sign alone") << "-" << 0.0;
+    QTest::newRow("key reads its hour") << "12.15" << 12.15;
+}
+
+void TestKit::captionNumber() {
+    QFETCH(QString, caption);
+    QFETCH(double, value);
+    QCOMPARE(kit::captionNumber(caption), value);
+}
+
+void TestKit::centring_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("outer");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::newRow("even") << QSize(1280, 1024) << QSize(480, 400) << QPoint(400, 312);
+    QTest::newRow("odd remainder") << QSize(1280, 1024) << QSize(483, 395) << QPoint(398, 314);
+    QTest::newRow("larger than screen") << QSize(640, 480) << QSize(800, 500) << QPoint(-80, -10);
+}
+
+void TestKit::centring() {
+    QFETCH(QSize, screen);
+    QFETCH(QSize, outer);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(kit::centredTopLeft(screen, outer), topLeft);
+}
+
+void TestKit::frames_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("Form5") << int(kit::FormId::Form5) << " Quina hora és?" << QSize(553, 330);
+    QTest::newRow("Form3") << int(kit::FormId::Form3) << "Investiga" << QSize(794, 469);
+    QTest::newRow("Form2") << int(kit::FormId::Form2) << " Quina hora és?" << QSize(570, 366);
+    QTest::newRow("Form8") << int(kit::FormId::Form8) << "Mou les agulles..." << QSize(386, 369);
+    QTest::newRow("Form1") << int(kit::FormId::Form1) << "Escriu la hora" << QSize(644, 377);
+    QTest::newRow("Form7") << int(kit::FormId::Form7) << "Relaciona hora i rellotge"
+                           << QSize(471, 310);
+    QTest::newRow("Form6") << int(kit::FormId::Form6) << "Relacionem un text amb..."
+                           << QSize(564, 358);
+}
+
+void TestKit::frames() {
+    QFETCH(int, id);
+    QFETCH(QString, title);
+    QFETCH(QSize, client);
+    QWidget window;
+    kit::applyFrame(window, kit::FormId(id));
+    QCOMPARE(window.windowTitle(), title);
+    QCOMPARE(window.size(), client);
+}
+
+void TestKit::pictureBoxAutoSize_data() {
+    QTest::addColumn<bool>("framed");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("framed") << true << QSize(549, 325);
+    QTest::newRow("no frame") << false << QSize(545, 321);
+}
+
+void TestKit::pictureBoxAutoSize() {
+    QFETCH(bool, framed);
+    QFETCH(QSize, size);
+    QPixmap bitmap(545, 321);
+    bitmap.fill(Qt::red);
+    kit::PictureBox box;
+    box.resize(10, 10);
+    box.setFramed(framed);
+    box.setAutoSize(true);
+    box.setBitmap(bitmap);
+    QCOMPARE(box.size(), size);
+    QCOMPARE(box.innerSize(), QSize(545, 321));
+}
+
+void TestKit::pictureBoxCutsBitmapOffAtInnerEdge() {
+    QPixmap bitmap(40, 40);
+    bitmap.fill(Qt::red);
+    kit::PictureBox box;
+    box.setBackColor(Qt::blue);
+    box.resize(24 + 4, 60 + 4);
+    box.setBitmap(bitmap);
+    const QImage surface = box.surface();
+    QCOMPARE(surface.size(), QSize(24, 60));
+    QCOMPARE(surface.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(surface.pixelColor(23, 39), QColor(Qt::red));
+    QCOMPARE(surface.pixelColor(10, 50), QColor(Qt::blue));
+}
+
+void TestKit::notMaskPen_data() {
+    QTest::addColumn<QColor>("pen");
+    QTest::addColumn<QColor>("under");
+    QTest::addColumn<QColor>("result");
+    QTest::newRow("yellow over beige")
+        << QColor(255, 255, 0) << QColor(240, 230, 200) << QColor(15, 25, 255);
+    QTest::newRow("green over beige")
+        << QColor(0, 255, 0) << QColor(240, 230, 200) << QColor(255, 25, 255);
+    QTest::newRow("yellow over navy")
+        << QColor(255, 255, 0) << QColor(0, 0, 64) << QColor(255, 255, 255);
+    QTest::newRow("white over white")
+        << QColor(255, 255, 255) << QColor(255, 255, 255) << QColor(0, 0, 0);
+}
+
+void TestKit::notMaskPen() {
+    QFETCH(QColor, pen);
+    QFETCH(QColor, under);
+    QFETCH(QColor, result);
+    kit::PictureBox box;
+    box.setFramed(false);
+    box.setScale(kit::PictureBox::Scale::Pixels);
+    box.setBackColor(under);
+    box.resize(40, 40);
+    auto* line = new kit::LineWidget(box, pen, 5, kit::LineWidget::Mix::NotMaskPen);
+    line->setX1(5);
+    line->setY1(20);
+    line->setX2(35);
+    line->setY2(20);
+    const QImage surface = box.surface();
+    QCOMPARE(surface.pixelColor(20, 20), result);
+    QCOMPARE(surface.pixelColor(20, 5), under);
+}
+
+void TestKit::repeatedEndPointsDoNotRepaint() {
+    kit::PictureBox box;
+    box.setScale(kit::PictureBox::Scale::Pixels);
+    box.resize(60, 60);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto* line = new kit::LineWidget(box, Qt::red, 2);
+    line->setX1(10);
+    line->setY1(10);
+    QTest::qWait(20);
+
+    int paints = 0;
+    struct Counter : QObject {
+        int* count;
+        explicit Counter(int* c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint)
+                ++*count;
+            return false;
+        }
+    } counter(&paints);
+    box.installEventFilter(&counter);
+    line->setX1(10);
+    line->setY1(10);
+    QTest::qWait(50);
+    QCOMPARE(paints, 0);
+    line->setX1(11);
+    QTRY_VERIFY(paints > 0);
+}
+
+void TestKit::circleIsCentredInItsBox() {
+    kit::PictureBox box;
+    kit::ShapeWidget shape(box, QRectF(6330, 960, 285, 255), Qt::red);
+    QCOMPARE(shape.circle(), QRectF(6345, 960, 255, 255));
+}
+
+void TestKit::labelsStayBehindHeavyWidgets() {
+    QWidget container;
+    container.resize(100, 100);
+    auto* button = new QPushButton(&container);
+    button->setGeometry(0, 0, 50, 50);
+    auto* label = new kit::Label(container, QStringLiteral("Label1"));
+    label->setGeometry(0, 0, 100, 100);
+    label->setTransparent(true);
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    QCOMPARE(container.childAt(10, 10), button);
+    QCOMPARE(container.childAt(80, 80), label);
+
+    QSignalSpy clicks(label, &kit::Label::clicked);
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(80, 80));
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestKit::classicFacesResolveToMetricCompatibleFaces_data() {
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("resolved");
+    QTest::newRow("Arial") << "Arial"
+                           << "Liberation Sans";
+    QTest::newRow("Courier New") << "Courier New"
+                                 << "Liberation Mono";
+    QTest::newRow("Times New Roman") << "Times New Roman"
+                                     << "Liberation Serif";
+}
+
+void TestKit::classicFacesResolveToMetricCompatibleFaces() {
+    QFETCH(QString, face);
+    QFETCH(QString, resolved);
+    const QFont f = kit::font(face, 20.25, true);
+    QCOMPARE(f.pointSizeF(), 20.25);
+    QVERIFY(f.bold());
+    QCOMPARE(QFontInfo(f).family(), resolved);
+}
+
+QTEST_MAIN(TestKit)
+#include "test_kit.moc"
