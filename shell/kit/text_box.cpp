@@ -1,0 +1,27 @@
+#include "text_box.h"
+
+#include <QKeyEvent>
+
+namespace kit {
+
+TextBox::TextBox(QWidget* parent, const QString& name) : QLineEdit(parent) {
+    setObjectName(name);
+}
+
+void TextBox::setColors(const QColor& text, const QColor& back) {
+    QPalette p = palette();
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Base, back);
+    setPalette(p);
+}
+
+void TextBox::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    if (event->isAutoRepeat())
+        return;
+    const int key = event->key();
+    const int code = (key == Qt::Key_Return || key == Qt::Key_Enter) ? kEnter : key;
+    emit KeyUp(code, event->modifiers());
+}
+
+} // namespace kit
