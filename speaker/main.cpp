@@ -1,0 +1,105 @@
+// sv: the speech program. Reads the text the clock program left in its
+// scratch file and says it with the Catalan voice.
+
+#include "mend.h"
+#include "options.h"
+#include "record.h"
+#include "voice.h"
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// 200 characters at the slowest rate take well under a minute; past this the
+// engine or the sound system is stuck, and a stuck sv must not linger.
+constexpr unsigned kWatchdogSeconds = 90;
+
+// Where our own messages go while the engine's stderr is silenced.
+int gStderr = STDERR_FILENO;
+
+void onWatchdog(int) {
+    static constexpr char kLine[] = "sv: gave up: speaking took too long\n";
+    [[maybe_unused]] const ssize_t n = ::write(gStderr, kLine, sizeof kLine - 1);
+    ::_exit(kExitFailed);
+}
+
+// The engine and the sound libraries under it print several lines of their
+// own when, say, there is no sound card. The caller gets one line from us
+// instead, so their stderr goes to /dev/null while the voice runs.
+class QuietStderr final {
+public:
+    QuietStderr() {
+        std::fflush(stderr);
+        saved_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0 && ::dup2(null, STDERR_FILENO) >= 0) {
+            gStderr = saved_;
+        }
+        if (null >= 0) {
+            ::close(null);
+        }
+    }
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+    ~QuietStderr() {
+        if (saved_ >= 0) {
+            std::fflush(stderr);
+            ::dup2(saved_, STDERR_FILENO);
+            gStderr = STDERR_FILENO;
+            ::close(saved_);
+        }
+    }
+
+private:
+    int saved_ = -1;
+};
+
+int fail(int code, const std::string& reason) {
+    std::fprintf(stderr, "sv: %s\n", reason.c_str());
+    return code;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    speaker::Options options;
+    std::string error;
+    if (!speaker::parseOptions(args, options, error)) {
+        return fail(kExitUsage, error);
+    }
+    if (options.help) {
+        std::fputs(speaker::usage(), stdout);
+        return 0;
+    }
+
+    std::signal(SIGALRM, onWatchdog);
+    ::alarm(kWatchdogSeconds);
+
+    std::string record;
+    if (!speaker::readRecord(options.file, record, error)) {
+        return fail(kExitFailed, error);
+    }
+    const std::string text = speaker::recordText(record);
+    if (text.find_first_not_of(' ') == std::string::npos) {
+        return fail(kExitFailed, "nothing to say: " + options.file + " holds only blanks");
+    }
+
+    const speaker::VoiceSettings settings{speaker::kRates[options.level - 1], options.volume};
+    {
+        const QuietStderr quiet;
+        error = speaker::speak(speaker::prepareForSpeech(text), settings, options.wav);
+    }
+    if (!error.empty()) {
+        return fail(kExitFailed, error);
+    }
+    return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Text fixes applied before synthesis. Pure string work on UTF-8, no engine,
+// so the table can be checked without audio.
+namespace speaker {
+
+// Spells out a leading time key "HH.MM" (hours 01 to 12, minutes 00 to 59) as
+// words, "12.15 Un quart d'una" becoming "dotze quinze, Un quart d'una";
+// anything else is returned unchanged.
+std::string spellTimeKey(std::string_view text);
+
+// Respells, as whole words, the words the Catalan voice mispronounces; the
+// letters keep the case they had.
+std::string mendWords(std::string_view text);
+
+// Both of the above: what the voice is actually given.
+std::string prepareForSpeech(std::string_view text);
+
+} // namespace speaker

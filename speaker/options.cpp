@@ -1,0 +1,104 @@
+#include "options.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace speaker {
+
+namespace {
+
+bool parseInt(const std::string& text, int& value) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+') {
+        ++first;
+    }
+    const auto [end, ec] = std::from_chars(first, last, value);
+    return first != last && ec == std::errc() && end == last;
+}
+
+} // namespace
+
+bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
+    options = Options{};
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h" || arg == "/?") {
+            options.help = true;
+            return true;
+        }
+        // Options are a slash, one letter (either case) and a colon, as the
+        // program has always passed them.
+        if (arg.size() < 3 || arg[0] != '/' || arg[2] != ':') {
+            error = "unknown option '" + arg + "' (see sv --help)";
+            return false;
+        }
+        const std::string value = arg.substr(3);
+        switch (arg[1]) {
+        case 'I':
+        case 'i':
+            if (value != "c" && value != "C") {
+                error = "unknown language '" + value + "' in /I: (only c, Catalan)";
+                return false;
+            }
+            break;
+        case 'L':
+        case 'l':
+            if (!parseInt(value, options.level) || options.level < 1 || options.level > kMaxLevel) {
+                error = "bad level '" + value + "' in /L: (1 to 5)";
+                return false;
+            }
+            break;
+        case 'V':
+        case 'v':
+            if (!parseInt(value, options.volume)) {
+                error = "bad volume '" + value + "' in /V: (a whole number)";
+                return false;
+            }
+            options.volume = std::clamp(options.volume, 0, kMaxVolume);
+            break;
+        case 'F':
+        case 'f':
+            options.file = value;
+            break;
+        case 'W':
+        case 'w':
+            if (value.empty()) {
+                error = "/W: needs a file name";
+                return false;
+            }
+            options.wav = value;
+            break;
+        default:
+            error = "unknown option '" + arg + "' (see sv --help)";
+            return false;
+        }
+    }
+    if (options.file.empty()) {
+        error = "missing /F:<file> (see sv --help)";
+        return false;
+    }
+    return true;
+}
+
+const char* usage() {
+    return "Usage: sv /F:<file> [/I:c] [/L:<level>] [/V:<volume>] [/W:<file.wav>]\n"
+           "Speaks, in Catalan, the text held in the first 200 bytes of <file>\n"
+           "(Windows-1252, blank padded on the right).\n"
+           "\n"
+           "  /I:c            language: c is Catalan, the only one (default)\n"
+           "  /L:<level>      speaking rate, 1 to 5 (default 1):\n"
+           "                  1 slow and clear for children (125 words a minute),\n"
+           "                  2 150, 3 175 (the voice's usual rate), 4 200, 5 225\n"
+           "  /V:<volume>     volume, 100 normal (default); 0 to 200, clamped;\n"
+           "                  above 100 the voice gets louder and may start to clip\n"
+           "  /F:<file>       the file holding the text (required)\n"
+           "  /W:<file.wav>   write the speech to a WAV file (16-bit mono)\n"
+           "                  instead of playing it on the sound card\n"
+           "  --help          this text\n"
+           "\n"
+           "A leading time written as digits (\"12.15 Un quart d'una\") is read as\n"
+           "words (\"dotze quinze\"). Exit status: 0 spoken, 1 the file, the voice\n"
+           "or the sound card failed, 2 a bad command line.\n";
+}
+
+} // namespace speaker
