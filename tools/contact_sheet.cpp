@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QTextStream>
-
 #include <algorithm>
 
 namespace {
@@ -70,9 +69,9 @@ int main(int argc, char* argv[]) {
         painter.fillRect(box, QBrush(QColor(210, 210, 210), Qt::Dense4Pattern));
         painter.drawPixmap(cell.at, cell.pixmap);
         painter.setPen(QColor(40, 40, 40));
-        painter.drawText(QRect(cell.at.x(), box.bottom() + 2, std::max(box.width(), 110),
-                               kLabelHeight - 2),
-                         Qt::AlignLeft | Qt::AlignTop, cell.name);
+        painter.drawText(
+            QRect(cell.at.x(), box.bottom() + 2, std::max(box.width(), 110), kLabelHeight - 2),
+            Qt::AlignLeft | Qt::AlignTop, cell.name);
     }
     painter.end();
     if (!sheet.save(args.at(1))) {

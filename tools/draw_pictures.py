@@ -23,7 +23,8 @@ ROUND = "Comic Neue"
 SCRIPT = "Dancing Script"
 
 NAVY = "#1b2a6b"
-CREAM = "#fff6d8"
+# Emblems are pale blue so they stand apart from cream and paper faces.
+EMBLEM = "#dde9fb"
 
 # The 212 x 209 faces are shown by two windows whose hands turn about
 # slightly different points: (103, 103) in the move-the-hands window and
@@ -122,8 +123,16 @@ class Svg:
         self.add(f'<path d="{d}" {attrs(**kw)}/>')
 
     def text(self, x, y, s, size, family, fill, weight="bold", anchor="middle", lift=0.36,
-             **kw):
-        """Text whose digits or capitals are centred vertically on y."""
+             outline=None, **kw):
+        """Text whose digits or capitals are centred vertically on y. An
+        outline is drawn as a ring of offset copies under the text: QtSvg
+        strokes text with a hairline whatever the stroke width says."""
+        if outline:
+            colour, width = outline
+            for k in range(16):
+                a = 2 * math.pi * k / 16
+                self.text(x + width * math.cos(a), y + width * math.sin(a), s, size, family,
+                          colour, weight, anchor, lift)
         base = y + size * lift
         self.add(f'<text x="{f(x)}" y="{f(base)}" font-family="{family}" font-size="{f(size)}" '
                  f'font-weight="{weight}" text-anchor="{anchor}" fill="{fill}" '
@@ -246,8 +255,8 @@ def steaming_cup(ink):
 def wrist_watch():
     return [
         '<rect x="-7" y="-25" width="14" height="50" rx="3" fill="#8c6a48"/>',
-        '<line x1="-7" y1="-19" x2="7" y2="-19" stroke="#6b4f33" stroke-width="1"/>',
-        '<line x1="-7" y1="19" x2="7" y2="19" stroke="#6b4f33" stroke-width="1"/>',
+        '<line x1="-7" y1="-17.5" x2="7" y2="-17.5" stroke="#6b4f33" stroke-width="1"/>',
+        '<line x1="-7" y1="17.5" x2="7" y2="17.5" stroke="#6b4f33" stroke-width="1"/>',
         '<circle cx="0" cy="0" r="13.5" fill="#c9ccd2" stroke="#6e7380" stroke-width="2"/>',
         '<rect x="13" y="-2" width="3.5" height="4" rx="1" fill="#6e7380"/>',
         '<circle cx="0" cy="0" r="10.5" fill="#ffffff"/>',
@@ -273,7 +282,7 @@ def face_base(svg, back, dial, rim, rim_width=4):
 
 
 def face_script(svg):
-    back = svg.linear(0, 0, FACE_W, FACE_H, [(0, "#e3f0fb"), (1, "#bcd6ee")])
+    back = svg.linear(0, 0, FACE_W, FACE_H, [(0, "#cfe3f6"), (1, "#a9c8e8")])
     face_base(svg, back, "#ffffff", "#7d9fc0")
     star(svg, FACE_C, 62, "#d2d5da", 1.4)
     hour_strokes(svg, FACE_C, 88, 94, "#8a8f99", 2.2)
@@ -288,7 +297,7 @@ def face_roman_picnic(svg):
     for h in range(12):
         svg.circle(*at(FACE_C, 91, h), 4.6, fill="#ffd21f", stroke="#c99a00", stroke_width=1)
     numerals(svg, FACE_C, 74, ROMAN, 17, SERIF, NAVY, lift=0.34)
-    place(svg, FACE_C, 1.0, emblem_square(CREAM, NAVY) + tree_and_bench(NAVY))
+    place(svg, FACE_C, 1.0, emblem_square(EMBLEM, NAVY) + tree_and_bench(NAVY))
 
 
 def face_24h(svg):
@@ -296,7 +305,7 @@ def face_24h(svg):
     star(svg, FACE_C, 62, "#c4c7cc", 1.4)
     hour_strokes(svg, FACE_C, 90, 95, "#a0a4ac", 2)
     labels = ["24"] + [str(h) for h in range(13, 24)]
-    numerals(svg, FACE_C, 76, labels, 21, SANS, "#ffffff", stroke="#7b7f88", stroke_width=1.6)
+    numerals(svg, FACE_C, 76, labels, 21, SANS, "#ffffff", outline=("#7b7f88", 1.3))
     place(svg, FACE_C, 1.0, wrist_watch())
 
 
@@ -337,16 +346,16 @@ def face_embossed(svg, dark):
     sun = []
     for i in range(12):
         a = math.radians(30 * i)
-        sun.append(f"{f(14 * math.sin(a))},{f(-14 * math.cos(a))}")
+        sun.append(f"{f(9 * math.sin(a))},{f(-9 * math.cos(a))}")
         a2 = math.radians(30 * i + 15)
-        sun.append(f"{f(22 * math.sin(a2))},{f(-22 * math.cos(a2))}")
+        sun.append(f"{f(15 * math.sin(a2))},{f(-15 * math.cos(a2))}")
     pts = " ".join(sun)
     for dx, colour in ((-1.2, lo), (1.2, hi), (0, dial)):
         svg.add(f'<polygon transform="translate({f(cx + dx)} {f(cy + dx)})" points="{pts}" '
                 f'fill="{colour}"/>')
-    svg.circle(cx - 1, cy - 1, 8, fill=hi)
-    svg.circle(cx + 1, cy + 1, 8, fill=lo)
-    svg.circle(cx, cy, 8, fill=dial)
+    svg.circle(cx - 1, cy - 1, 5, fill=hi)
+    svg.circle(cx + 1, cy + 1, 5, fill=lo)
+    svg.circle(cx, cy, 5, fill=dial)
 
 
 def lined_paper(svg, width, height):
@@ -361,18 +370,17 @@ def face_picnic(svg):
     svg.circle(*FACE_C, FACE_R, fill="none", stroke="#e8862a", stroke_width=2.5)
     star(svg, FACE_C, 62, "#f08c28", 1.8)
     hour_strokes(svg, FACE_C, 90, 95, "#e8862a", 2.4)
-    numerals(svg, FACE_C, 76, arabic(), 25, ROUND, "#ffffff", stroke=NAVY, stroke_width=1.8)
-    place(svg, FACE_C, 1.0, emblem_square(CREAM, NAVY) + tree_and_bench(NAVY))
+    numerals(svg, FACE_C, 76, arabic(), 25, ROUND, "#ffffff", outline=(NAVY, 1.5))
+    place(svg, FACE_C, 1.0, emblem_square(EMBLEM, NAVY) + tree_and_bench(NAVY))
 
 
 def face_blank(svg):
-    back = svg.linear(0, 0, FACE_W, FACE_H, [(0, "#d6dee8"), (1, "#b8c4d2")])
+    back = svg.linear(0, 0, FACE_W, FACE_H, [(0, "#b4c2d4"), (1, "#94a4b8")])
     face_base(svg, back, "#ffffff", "#98a4b4")
     for r in (24, 46, 68, 88):
         svg.circle(*FACE_C, r, fill="none", stroke="#d4d7dc", stroke_width=1.2)
-    for m in range(0, 60, 5):
-        x, y = at(FACE_C, 95, m / 5)
-        svg.line(*FACE_C, x, y, stroke="#dcdfe3", stroke_width=1)
+    for hour in range(12):
+        svg.line(*at(FACE_C, 24, hour), *at(FACE_C, 95, hour), stroke="#dcdfe3", stroke_width=1)
     star(svg, FACE_C, 88, "#c6cad0", 1.6)
     hour_strokes(svg, FACE_C, 88, 95, "#b0b5bd", 2.4)
 
@@ -383,7 +391,7 @@ def face_train(svg):
     star(svg, FACE_C, 62, "#c4c7cc", 1.4)
     hour_strokes(svg, FACE_C, 90, 95, "#9ea3ab", 2)
     numerals(svg, FACE_C, 75, arabic(), 25, SCRIPT, "#1e2240", weight="normal", lift=0.35)
-    place(svg, FACE_C, 1.0, emblem_square(CREAM, NAVY) + train(NAVY, CREAM))
+    place(svg, FACE_C, 1.0, emblem_square(EMBLEM, NAVY) + train(NAVY, "#ffffff"))
 
 
 def face_roman_dark(svg):
@@ -430,8 +438,8 @@ def board_hour_names(svg):
         else:
             anchor = "end"
             x += 4
-        svg.text(x, y, name, 25, ROUND, "#e8f1ff", anchor=anchor, lift=0.3, stroke="#1d4fc4",
-                 stroke_width=1.8)
+        svg.text(x, y, name, 26, ROUND, "#f4f8ff", anchor=anchor, lift=0.3,
+                 outline=("#1546b8", 1.6))
     place(svg, c, 1.15, emblem_square("#fffaf0", NAVY) + steaming_cup(NAVY))
 
 
@@ -463,7 +471,7 @@ def board_train(svg):
     minute_ticks(svg, c, 148, 153, "#b0b4bb", 1.2)
     hour_strokes(svg, c, 146, 155, "#7f8590", 2.6)
     numerals(svg, c, 126, arabic(), 36, SCRIPT, "#1e2240", weight="normal", lift=0.35)
-    place(svg, c, 1.35, emblem_square(CREAM, NAVY) + train(NAVY, CREAM))
+    place(svg, c, 1.35, emblem_square(EMBLEM, NAVY) + train(NAVY, "#ffffff"))
 
 
 def tv_set(svg, c, face_r, half_w, half_h, body, antenna):
@@ -598,8 +606,8 @@ def icon_window(svg, variant):
                 stroke_width=1)
     svg.polygon([(16, 1), (16, 16), (1, 16)], fill="#c00000")
     svg.polygon([(31, 16), (16, 16), (16, 31)], fill="#c00000")
-    svg.line(16, 1, 16, 31, stroke="#800000", stroke_width=1)
-    svg.line(1, 16, 31, 16, stroke="#800000", stroke_width=1)
+    svg.rect(15, 1, 2, 30, fill="#800000")
+    svg.rect(1, 15, 30, 2, fill="#800000")
     if variant == "a":
         # hourglass in the top-left quarter
         svg.rect(3, 2, 10, 2, fill="#000000")
@@ -613,10 +621,11 @@ def icon_window(svg, variant):
         for y in (3, 6, 9, 12):
             svg.rect(3, y, 10, 2, fill="#808080")
             svg.rect(3, y, 10, 1, fill="#c0c0c0")
-        for x, top, colour in ((3, 23, "#ff0000"), (6, 20, "#0000ff"), (9, 25, "#00ff00"),
-                               (12, 18, "#ff00ff")):
+        svg.rect(2, 29, 13, 1, fill="#000000")
+        for x, top, colour in ((3, 23, "#ff0000"), (6, 19, "#0000ff"), (9, 25, "#00ff00"),
+                               (12, 21, "#ff00ff")):
+            svg.rect(x - 1, top - 1, 4, 30 - top, fill="#000000")
             svg.rect(x, top, 2, 29 - top, fill=colour)
-            svg.rect(x, top, 2, 29 - top, fill="none", stroke="#000000", stroke_width=0.5)
 
 
 # --------------------------------------------------------------------- main
