@@ -314,9 +314,9 @@ def stone(svg, rng, count, colours, x0, y0, w, h):
     for _ in range(count):
         x = x0 + rng.random() * w
         y = y0 + rng.random() * h
-        r = 0.6 + rng.random() * 2.2
+        r = 0.5 + rng.random() * 1.3
         colour = rng.choice(colours)
-        svg.circle(x, y, r, fill=colour, fill_opacity=round(0.08 + rng.random() * 0.14, 2))
+        svg.circle(x, y, r, fill=colour, fill_opacity=round(0.06 + rng.random() * 0.12, 2))
 
 
 def face_embossed(svg, dark):
