@@ -1,0 +1,172 @@
+// How long the speech program takes from being started to its first audio
+// sample, and how much memory it peaks at. Figures only, never a pass/fail.
+//
+// sv writes to a WAV file (/W:) with SV_STAMP_FIRST_SAMPLE set, which makes
+// it print the CLOCK_MONOTONIC time at which the engine hands over its first
+// samples. The benchmark reads the same clock just before spawning it, so
+// the difference covers exec, loading the libraries and the voice data, and
+// synthesising the first buffer. Peak memory is the child's ru_maxrss from
+// wait4. The baseline, measured in the same run, is spawning /bin/true to
+// its exit: the cost of starting any process on this machine.
+//
+// Usage: sv_first_sample [path/to/sv] [runs]
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+long long nowNs() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+}
+
+struct Sample {
+    bool ok = false;
+    double firstMs = 0;
+    double exitMs = 0;
+    long maxRssKb = 0;
+};
+
+// Spawns argv with extra environment entries; stdout comes back through a pipe.
+Sample spawnAndWait(const std::vector<std::string>& argv,
+                    const std::vector<std::string>& extraEnv) {
+    std::vector<std::string> envStrings;
+    for (char** e = environ; *e != nullptr; ++e) {
+        envStrings.emplace_back(*e);
+    }
+    envStrings.insert(envStrings.end(), extraEnv.begin(), extraEnv.end());
+    std::vector<char*> envp;
+    for (std::string& s : envStrings) {
+        envp.push_back(s.data());
+    }
+    envp.push_back(nullptr);
+    std::vector<std::string> args = argv;
+    std::vector<char*> argp;
+    for (std::string& s : args) {
+        argp.push_back(s.data());
+    }
+    argp.push_back(nullptr);
+
+    int out[2];
+    if (pipe(out) != 0) {
+        return {};
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+
+    Sample sample;
+    pid_t pid = 0;
+    const long long start = nowNs();
+    const int rc = posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (rc != 0) {
+        close(out[0]);
+        std::fprintf(stderr, "cannot start %s: %s\n", argp[0], std::strerror(rc));
+        return sample;
+    }
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    const long long end = nowNs();
+    sample.exitMs = (end - start) / 1e6;
+    sample.maxRssKb = usage.ru_maxrss;
+    sample.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (const auto at = text.find("first-sample-ns "); at != std::string::npos) {
+        sample.firstMs = (std::atoll(text.c_str() + at + 16) - start) / 1e6;
+    }
+    return sample;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0.0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    namespace fs = std::filesystem;
+    const fs::path self = fs::read_symlink("/proc/self/exe");
+    const std::string sv = argc > 1 ? argv[1] : (self.parent_path() / "sv").string();
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
+
+    char pattern[] = "/tmp/sv_first_sample.XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const fs::path dir(pattern);
+    const std::string record = dir / "lloc.dat";
+    const std::string wav = dir / "out.wav";
+    {
+        std::string text = "Tres quarts i deu de dotze";
+        text.resize(200, ' ');
+        std::ofstream(record, std::ios::binary) << text;
+    }
+
+    const std::vector<std::string> svArgs{sv,       "/I:c",         "/L:1",
+                                          "/V:100", "/F:" + record, "/W:" + wav};
+    // One run first so the page cache holds the libraries and voice data in
+    // every measured run.
+    spawnAndWait(svArgs, {"SV_STAMP_FIRST_SAMPLE=1"});
+
+    std::vector<double> first, exits, baseline;
+    long maxRss = 0;
+    for (int i = 0; i < runs; ++i) {
+        const Sample s = spawnAndWait(svArgs, {"SV_STAMP_FIRST_SAMPLE=1"});
+        if (!s.ok || s.firstMs <= 0) {
+            std::fprintf(stderr, "run %d of %s failed\n", i, sv.c_str());
+            fs::remove_all(dir);
+            return 1;
+        }
+        first.push_back(s.firstMs);
+        exits.push_back(s.exitMs);
+        maxRss = std::max(maxRss, s.maxRssKb);
+        baseline.push_back(spawnAndWait({"/bin/true"}, {}).exitMs);
+    }
+    fs::remove_all(dir);
+
+    const auto [minIt, maxIt] = std::minmax_element(first.begin(), first.end());
+    std::printf("sv: %s, %d runs, \"Tres quarts i deu de dotze\" at /L:1 into a WAV\n", sv.c_str(),
+                runs);
+    std::printf("  start to first audio sample: median %.2f ms (min %.2f, max %.2f)\n",
+                median(first), *minIt, *maxIt);
+    std::printf("  start to exit (whole phrase): median %.2f ms\n", median(exits));
+    std::printf("  baseline, start to exit of /bin/true: median %.2f ms (first sample is %.1fx)\n",
+                median(baseline), median(first) / median(baseline));
+    std::printf("  peak resident memory of sv: %ld KiB (%.1f MiB)\n", maxRss, maxRss / 1024.0);
+    return 0;
+}
