@@ -10,3 +10,13 @@ void ActivityWindow::speak(const QString& text, int volume) const {
     if (m_seams.speak)
         m_seams.speak(text, volume);
 }
+
+void ActivityWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The load handler centred the window by its client size; once shown its
+    // frame is known, and the outer size is what centring goes by.
+    if (!m_shown) {
+        m_shown = true;
+        kit::centre(*this);
+    }
+}

@@ -13,6 +13,8 @@ public:
     ActivityWindow(kit::FormId id, core::Seams seams);
 
 protected:
+    void showEvent(QShowEvent* event) override;
+
     const core::Seams& seams() const { return m_seams; }
 
     // Speaks a caption through the window's speech seam.
@@ -20,4 +22,5 @@ protected:
 
 private:
     core::Seams m_seams;
+    bool m_shown = false;
 };
