@@ -22,8 +22,9 @@ Form3::Form3(core::Seams seams) : ActivityWindow(kit::FormId::Form3, std::move(s
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setScale(kit::PictureBox::Scale::Pixels);
     Picture1->move(kit::px(45), kit::px(180));
+    // Designed with the glowing board, which the load handler replaces before
+    // the first paint; it is never seen, so it is not rendered at all.
     Picture1->setAutoSize(true);
-    Picture1->setBitmap(kit::picture(QStringLiteral("board_glow")));
 
     Line2 = new kit::LineWidget(*Picture1, kit::rgb(128, 0, 0), 20);
     Line2->setObjectName(QStringLiteral("Line2"));
@@ -57,7 +58,6 @@ void Form3::Form_Load() {
     showTime(time);
     List1->clear();
     List1->addItems(core::PhraseList());
-    // The design-time board gives way to the train board before the first paint.
     Picture1->setBitmap(kit::picture(QStringLiteral("board_train")));
 }
 
