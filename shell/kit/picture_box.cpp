@@ -3,6 +3,7 @@
 #include "units.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <algorithm>
@@ -20,7 +21,11 @@ void GraphicItem::setVisible(bool visible) {
 }
 
 void GraphicItem::changed() {
-    m_box.surfaceChanged();
+    m_box.surfaceChanged(pixelBounds(unitsPerPixel()));
+}
+
+double GraphicItem::unitsPerPixel() const {
+    return m_box.unitsPerPixel();
 }
 
 LineWidget::LineWidget(PictureBox& box, const QColor& color, int width, Mix mix)
@@ -30,8 +35,17 @@ void LineWidget::assign(float& field, float value) {
     // Writing the same end point again must not cost a repaint.
     if (field == value)
         return;
+    changed(); // where the line was
     field = value;
-    changed();
+    changed(); // where it is now
+}
+
+QRect LineWidget::pixelBounds(double unitsPerPixel) const {
+    const QRectF span =
+        QRectF(QPointF(m_x1, m_y1) / unitsPerPixel, QPointF(m_x2, m_y2) / unitsPerPixel)
+            .normalized();
+    const double reach = m_width / 2.0 + 2.0; // round caps and pixel snapping
+    return span.adjusted(-reach, -reach, reach, reach).toAlignedRect();
 }
 
 void LineWidget::paint(QPainter& painter, double unitsPerPixel) const {
@@ -56,6 +70,13 @@ QRectF ShapeWidget::circle() const {
     QRectF square(0, 0, side, side);
     square.moveCenter(m_bounds.center());
     return square;
+}
+
+QRect ShapeWidget::pixelBounds(double unitsPerPixel) const {
+    const QRectF c = circle();
+    return QRectF(c.topLeft() / unitsPerPixel, c.size() / unitsPerPixel)
+        .toAlignedRect()
+        .adjusted(-2, -2, 2, 2);
 }
 
 void ShapeWidget::paint(QPainter& painter, double unitsPerPixel) const {
@@ -123,34 +144,69 @@ void PictureBox::surfaceChanged() {
     update();
 }
 
-QImage PictureBox::render(qreal dpr) const {
-    const QSize inner = innerSize();
-    QImage image(inner * dpr, QImage::Format_RGB32);
+void PictureBox::surfaceChanged(const QRect& pixels) {
+    const QRect inner = pixels & QRect(QPoint(0, 0), innerSize());
+    if (inner.isEmpty())
+        return;
+    // Writing a hand's four end points marks nearly the same pixels four
+    // times; only a grown rectangle needs telling the widget again.
+    if (m_dirtyRect.contains(inner))
+        return;
+    m_dirtyRect |= inner;
+    update(m_dirtyRect.translated(border(), border()));
+}
+
+QImage PictureBox::base(qreal dpr) const {
+    QImage image(innerSize() * dpr, QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
     image.fill(m_backColor);
-    QPainter painter(&image);
-    painter.setClipRect(QRect(QPoint(0, 0), inner));
-    if (!m_bitmap.isNull())
+    if (!m_bitmap.isNull()) {
+        QPainter painter(&image);
         painter.drawPixmap(0, 0, m_bitmap);
-    for (const QObject* child : children())
-        if (const auto* item = qobject_cast<const GraphicItem*>(child); item && item->isVisible())
-            item->paint(painter, unitsPerPixel());
+    }
     return image;
 }
 
-QImage PictureBox::surface() const {
-    return render(1.0);
+void PictureBox::drawItems(QPainter& painter) const {
+    for (const QObject* child : children())
+        if (const auto* item = qobject_cast<const GraphicItem*>(child); item && item->isVisible())
+            item->paint(painter, unitsPerPixel());
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+QImage PictureBox::surface() const {
+    QImage image = base(1.0);
+    QPainter painter(&image);
+    drawItems(painter);
+    return image;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
     const qreal dpr = devicePixelRatioF();
-    if (m_dirty || m_surface.devicePixelRatio() != dpr ||
-        m_surface.deviceIndependentSize().toSize() != innerSize()) {
-        m_surface = render(dpr);
+    if (m_dirty || m_base.devicePixelRatio() != dpr ||
+        m_base.deviceIndependentSize().toSize() != innerSize()) {
+        // The bitmap over the back colour is kept opaque, so that redrawing
+        // around a moved hand is a plain copy and the lines on top of it.
+        m_base = base(dpr);
+        m_surface = m_base.copy();
+        m_surface.setDevicePixelRatio(dpr);
+        QPainter painter(&m_surface);
+        drawItems(painter);
         m_dirty = false;
+    } else if (!m_dirtyRect.isEmpty()) {
+        const QRect around = m_dirtyRect;
+        QPainter painter(&m_surface);
+        painter.setClipRect(around);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(around, m_base, QRectF(around.topLeft() * dpr, around.size() * dpr));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        drawItems(painter);
     }
+    m_dirtyRect = QRect();
     QPainter painter(this);
-    painter.drawImage(border(), border(), m_surface);
+    const QRect exposed = event->rect();
+    painter.drawImage(
+        exposed, m_surface,
+        QRectF(exposed.translated(-border(), -border()).topLeft() * dpr, exposed.size() * dpr));
     if (m_framed)
         qDrawWinPanel(&painter, rect(), palette(), true);
 }

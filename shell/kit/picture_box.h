@@ -25,8 +25,14 @@ public:
     // Paints in pixels of the box's inner area; unitsPerPixel converts.
     virtual void paint(QPainter& painter, double unitsPerPixel) const = 0;
 
+    // The inner-area pixels the item may touch.
+    virtual QRect pixelBounds(double unitsPerPixel) const = 0;
+
 protected:
+    // Called before and after a change, so that only the pixels the item
+    // covered or now covers are drawn again.
     void changed();
+    double unitsPerPixel() const;
 
 private:
     PictureBox& m_box;
@@ -55,6 +61,7 @@ public:
     Mix mix() const { return m_mix; }
 
     void paint(QPainter& painter, double unitsPerPixel) const override;
+    QRect pixelBounds(double unitsPerPixel) const override;
 
 private:
     void assign(float& field, float value);
@@ -76,6 +83,7 @@ public:
     QColor fill() const { return m_fill; }
 
     void paint(QPainter& painter, double unitsPerPixel) const override;
+    QRect pixelBounds(double unitsPerPixel) const override;
 
 private:
     QRectF m_bounds;
@@ -117,8 +125,10 @@ public:
     // What the inner area shows now (bitmap, lines and shapes), at 1x.
     QImage surface() const;
 
-    // Marks the drawn surface stale; items call it when they change.
+    // Marks the whole drawn surface stale.
     void surfaceChanged();
+    // Marks part of it stale, in inner-area pixels.
+    void surfaceChanged(const QRect& pixels);
 
 signals:
     void clicked();
@@ -130,7 +140,8 @@ protected:
 
 private:
     void fitToBitmap();
-    QImage render(qreal dpr) const;
+    QImage base(qreal dpr) const;
+    void drawItems(QPainter& painter) const;
 
     bool m_framed = true;
     bool m_autoSize = false;
@@ -138,8 +149,10 @@ private:
     QPixmap m_bitmap;
     QColor m_backColor;
     Scale m_scale = Scale::Twips;
-    mutable QImage m_surface;
-    mutable bool m_dirty = true;
+    QImage m_base;       // back colour and bitmap
+    QImage m_surface;    // and the lines and shapes on it
+    bool m_dirty = true; // the whole surface
+    QRect m_dirtyRect;   // or only these inner pixels
 };
 
 } // namespace kit
