@@ -25,6 +25,7 @@ private slots:
     void notMaskPen_data();
     void notMaskPen();
     void repeatedEndPointsDoNotRepaint();
+    void movedHandsLeaveNoTrail();
     void circleIsCentredInItsBox();
     void labelsStayBehindHeavyWidgets();
     void classicFacesResolveToMetricCompatibleFaces_data();
@@ -206,6 +207,38 @@ void TestKit::repeatedEndPointsDoNotRepaint() {
     QCOMPARE(paints, 0);
     line->setX1(11);
     QTRY_VERIFY(paints > 0);
+}
+
+void TestKit::movedHandsLeaveNoTrail() {
+    QImage pattern(120, 100, QImage::Format_ARGB32);
+    for (int y = 0; y < pattern.height(); ++y)
+        for (int x = 0; x < pattern.width(); ++x)
+            pattern.setPixelColor(x, y, QColor(x * 2, y * 2, (x + y) % 256, x < 10 ? 0 : 255));
+    kit::PictureBox box;
+    box.setScale(kit::PictureBox::Scale::Pixels);
+    box.setBackColor(QColor(192, 255, 255));
+    box.setAutoSize(true);
+    box.setBitmap(QPixmap::fromImage(pattern));
+    auto* hour = new kit::LineWidget(box, Qt::yellow, 15, kit::LineWidget::Mix::NotMaskPen);
+    auto* second = new kit::LineWidget(box, QColor(255, 128, 128), 2);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const auto place = [](kit::LineWidget* line, double angle, double length) {
+        line->setX1(float(60 + length * std::sin(angle)));
+        line->setY1(float(50 - length * std::cos(angle)));
+        line->setX2(60);
+        line->setY2(50);
+    };
+    for (int step = 0; step < 12; ++step) {
+        place(hour, step * 0.5, 30);
+        place(second, step * 0.9, 45);
+        if (step % 3 == 0)
+            second->setVisible(!second->isVisible());
+        QCoreApplication::processEvents();
+    }
+    const QImage shown =
+        box.grab().toImage().copy(2, 2, 120, 100).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, box.surface().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestKit::circleIsCentredInItsBox() {
