@@ -5,7 +5,9 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -93,12 +95,18 @@ Wav speakToWav(const QByteArray& fileBytes, const QStringList& extra = {}) {
         return wav;
     }
     const QByteArray b = file.readAll();
-    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
-    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
-    if (b.size() < 44 || b.left(4) != "RIFF" || u32(4) != quint32(b.size() - 8) ||
-        b.mid(8, 8) != "WAVEfmt " || u32(16) != 16 || u16(20) != 1 || u16(22) != 1 ||
-        u16(34) != 16 || u16(32) != 2 || u32(28) != 2 * u32(24) || b.mid(36, 4) != "data" ||
-        u32(40) != quint32(b.size() - 44)) {
+    if (b.size() < 44) {
+        qWarning("WAV shorter than its header: %lld bytes", qlonglong(b.size()));
+        return wav;
+    }
+    // The header read from a copy of its own size, which the compiler can see.
+    std::array<uchar, 44> header{};
+    std::memcpy(header.data(), b.constData(), header.size());
+    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(header.data() + at); };
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(header.data() + at); };
+    if (b.left(4) != "RIFF" || u32(4) != quint32(b.size() - 8) || b.mid(8, 8) != "WAVEfmt " ||
+        u32(16) != 16 || u16(20) != 1 || u16(22) != 1 || u16(34) != 16 || u16(32) != 2 ||
+        u32(28) != 2 * u32(24) || b.mid(36, 4) != "data" || u32(40) != quint32(b.size() - 44)) {
         qWarning("bad WAV header: %s", b.left(44).toHex().constData());
         return wav;
     }
