@@ -1,9 +1,12 @@
 #include "investigate_window.h"
+#include "list_box.h"
 #include "main_clock_window.h"
 #include "main_window.h"
 #include "match_text_window.h"
 #include "match_time_window.h"
 #include "move_hands_window.h"
+#include "picture_box.h"
+#include "text_box.h"
 #include "what_time_window.h"
 #include "write_time_window.h"
 
@@ -64,6 +67,7 @@ private slots:
     void entriesOpenTheirWindowOnce_data();
     void entriesOpenTheirWindowOnce();
     void closedWindowReopensFreshAndCentred();
+    void reopenedClockStartsAfresh();
     void mireuMeDoesNothing();
     void closingMainLeavesActivitiesWorking();
     void closingMainAloneEndsTheProgram();
@@ -187,6 +191,27 @@ void TestMainWindow::closedWindowReopensFreshAndCentred() {
     QCOMPARE(main.form3.get()->pos(), centred);
     QVERIFY2(draws > drawsAtFirstLoad, "the load handler did not run again");
     main.form3.get()->close();
+}
+
+void TestMainWindow::reopenedClockStartsAfresh() {
+    Form4 main(quietSeams);
+    main.aw_Click();
+    Form5* clock = main.form5.get();
+    clock->Command1_Click();
+    clock->Label4_Click();
+    QTest::keyClicks(clock->Text1, QStringLiteral("La una"));
+    QTest::keyClick(clock->Text1, Qt::Key_Return);
+    QVERIFY(clock->Shape1->isVisible());
+    clock->close();
+    QTRY_VERIFY(!main.form5.get());
+
+    main.aw_Click();
+    clock = main.form5.get();
+    QVERIFY(!clock->List1->isVisible() && !clock->List2->isVisible());
+    QCOMPARE(clock->List1->count() + clock->List2->count(), 0);
+    QVERIFY(!clock->Shape1->isVisible());
+    QVERIFY(!clock->Text1->isVisible());
+    QVERIFY(clock->Text1->text().isEmpty());
 }
 
 void TestMainWindow::mireuMeDoesNothing() {
