@@ -11,13 +11,11 @@ ListBox::ListBox(QWidget* parent, const QString& name) : QListWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setUniformItemSizes(true);
-    connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::selectionMoved);
-    // Clearing the rows forgets the selection without a Click.
-    connect(model(), &QAbstractItemModel::modelReset, this, [this] { m_selected = -1; });
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] {
-        if (selectedItems().isEmpty())
-            m_selected = -1;
-    });
+}
+
+int ListBox::listIndex() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void ListBox::setListIndex(int row) {
@@ -36,13 +34,11 @@ void ListBox::setColors(const QColor& text, const QColor& back) {
     setPalette(p);
 }
 
-void ListBox::selectionMoved() {
-    const QList<QListWidgetItem*> selected = selectedItems();
-    const int now = selected.isEmpty() ? -1 : row(selected.first());
-    if (now == m_selected)
-        return;
-    m_selected = now;
-    if (now >= 0)
+void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QListWidget::selectionChanged(selected, deselected);
+    // Only a row becoming selected is a Click: clearing the rows, or choosing
+    // the row that is already selected, selects nothing new.
+    if (!selected.isEmpty())
         emit Click();
 }
 

@@ -12,7 +12,8 @@ class ListBox final : public QListWidget {
 public:
     explicit ListBox(QWidget* parent, const QString& name);
 
-    int listIndex() const { return m_selected; }
+    // The selected row, or -1.
+    int listIndex() const;
     // Selects and scrolls to a row; Click follows only if it is a new row.
     void setListIndex(int row);
 
@@ -23,13 +24,10 @@ signals:
     void DblClick();
 
 protected:
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
     void focusInEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-private:
-    void selectionMoved();
-
-    int m_selected = -1;
 };
 
 } // namespace kit
