@@ -92,7 +92,11 @@ void ShapeWidget::paint(QPainter& painter, double unitsPerPixel) const {
 }
 
 PictureBox::PictureBox(QWidget* parent)
-    : QWidget(parent), m_backColor(palette().color(QPalette::Button)) {}
+    : QWidget(parent), m_backColor(palette().color(QPalette::Button)) {
+    // Every pixel is painted here (surface and frame), so nothing beneath
+    // needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void PictureBox::setFramed(bool framed) {
     if (m_framed == framed)
