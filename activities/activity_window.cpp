@@ -1,9 +1,13 @@
-#include "activity_window.h"
+#include "activities/activity_window.h"
 
-ActivityWindow::ActivityWindow(kit::FormId id, core::Seams seams)
+ActivityWindow::ActivityWindow(kit::Window window, core::Seams seams)
     : QWidget(nullptr, Qt::Window), m_seams(std::move(seams)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    kit::applyFrame(*this, id);
+    kit::applyFrame(*this, window);
+}
+
+int ActivityWindow::draw(int choices) const {
+    return static_cast<int>(m_seams.random() * choices);
 }
 
 void ActivityWindow::speak(const QString& text, int volume) const {
@@ -13,8 +17,8 @@ void ActivityWindow::speak(const QString& text, int volume) const {
 
 void ActivityWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // The load handler centred the window by its client size; once shown its
-    // frame is known, and the outer size is what centring goes by.
+    // The window centred itself by its client size when it was built; once
+    // shown its frame is known, and the outer size is what centring goes by.
     if (!m_shown) {
         m_shown = true;
         kit::centre(*this);

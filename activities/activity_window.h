@@ -1,7 +1,7 @@
 #pragma once
 
-#include "seams.h"
-#include "window_frames.h"
+#include "core/seams.h"
+#include "kit/window_frames.h"
 
 #include <QWidget>
 
@@ -10,14 +10,18 @@
 class ActivityWindow : public QWidget {
     Q_OBJECT
 public:
-    ActivityWindow(kit::FormId id, core::Seams seams);
+    ActivityWindow(kit::Window window, core::Seams seams);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
     const core::Seams& seams() const { return m_seams; }
 
-    // Speaks a caption through the window's speech seam.
+    // One uniform draw over `choices` values, 0 to choices - 1: the whole part
+    // of a random number in [0, 1) times the count.
+    int draw(int choices) const;
+
+    // Speaks a text through the window's speech seam.
     void speak(const QString& text, int volume) const;
 
 private:

@@ -1,113 +1,102 @@
-#include "investigate_window.h"
+#include "activities/investigate_window.h"
 
-#include "fonts.h"
-#include "list_box.h"
-#include "phrases.h"
-#include "picture_box.h"
-#include "pictures.h"
-#include "units.h"
+#include "core/phrases.h"
+#include "kit/fonts.h"
+#include "kit/list_box.h"
+#include "kit/picture_box.h"
+#include "kit/pictures.h"
+#include "kit/units.h"
 
 #include <QPushButton>
 
 namespace {
 
 constexpr int kVolume = 100;
-constexpr int kLoadStep = 15;
+constexpr int kOpeningStep = 15;
 constexpr int kButtonStep = 5;
 
 } // namespace
 
-Form3::Form3(core::Seams seams) : ActivityWindow(kit::FormId::Form3, std::move(seams)) {
-    Picture1 = new kit::PictureBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setScale(kit::PictureBox::Scale::Pixels);
-    Picture1->move(kit::px(45), kit::px(180));
-    // Designed with the glowing board, which the load handler replaces before
-    // the first paint; it is never seen, so it is not rendered at all.
-    Picture1->setAutoSize(true);
+InvestigateWindow::InvestigateWindow(core::Seams seams)
+    : ActivityWindow(kit::Window::Investigate, std::move(seams)) {
+    board = new kit::PictureBox(this);
+    board->setObjectName(QStringLiteral("board"));
+    board->setScale(kit::PictureBox::Scale::Pixels);
+    board->move(kit::px(45), kit::px(180));
+    board->setAutoSize(true);
 
-    Line2 = new kit::LineWidget(*Picture1, kit::rgb(128, 0, 0), 20);
-    Line2->setObjectName(QStringLiteral("Line2"));
-    Line3 = new kit::LineWidget(*Picture1, kit::rgb(255, 255, 0), 4);
-    Line3->setObjectName(QStringLiteral("Line3"));
-    m_hands = {170, 163, Line2, 80, Line3, 140};
+    hourHand = new kit::LineWidget(*board, kit::rgb(128, 0, 0), 20);
+    hourHand->setObjectName(QStringLiteral("hourHand"));
+    minuteHand = new kit::LineWidget(*board, kit::rgb(255, 255, 0), 4);
+    minuteHand->setObjectName(QStringLiteral("minuteHand"));
+    m_hands = {170, 163, hourHand, 80, minuteHand, 140};
 
-    Command1 = new QPushButton(QStringLiteral(">>>>>>>>>"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAccessibleName(QStringLiteral("Una hora a l'atzar"));
-    Command1->setGeometry(kit::twipsRect(60, 5160, 5040, 300));
+    randomTimeButton = new QPushButton(QStringLiteral(">>>>>>>>>"), this);
+    randomTimeButton->setObjectName(QStringLiteral("randomTimeButton"));
+    randomTimeButton->setAccessibleName(QStringLiteral("Una hora a l'atzar"));
+    randomTimeButton->setGeometry(kit::twipsRect(60, 5160, 5040, 300));
 
-    List1 = new kit::ListBox(this, QStringLiteral("List1"));
-    List1->setFont(kit::font(QStringLiteral("Arial"), 20.25, true));
-    List1->setColors(kit::rgb(0, 0, 128), kit::rgb(255, 255, 255));
-    List1->setGeometry(kit::twipsRect(5280, 150, 6480, 6780));
-    List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    phraseList = new kit::ListBox(this, QStringLiteral("phraseList"));
+    phraseList->setFont(kit::font(QStringLiteral("Arial"), 20.25, true));
+    phraseList->setColors(kit::rgb(0, 0, 128), kit::rgb(255, 255, 255));
+    phraseList->setGeometry(kit::twipsRect(5280, 150, 6480, 6780));
+    phraseList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    setTabOrder(List1, Picture1);
-    setTabOrder(Picture1, Command1);
+    setTabOrder(phraseList, board);
+    setTabOrder(board, randomTimeButton);
 
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(List1, &kit::ListBox::Click, this, &Form3::List1_Click);
+    connect(randomTimeButton, &QPushButton::clicked, this, &InvestigateWindow::showRandomTime);
+    connect(phraseList, &kit::ListBox::rowSelected, this, &InvestigateWindow::showSelectedRow);
 
-    Form_Load();
-}
-
-void Form3::Form_Load() {
+    // Opens on a random quarter, with nothing chosen and nothing said.
     kit::centre(*this);
-    const Time time = randomTime(kLoadStep);
-    showTime(time);
-    List1->clear();
-    List1->addItems(core::PhraseList());
-    Picture1->setBitmap(kit::picture(QStringLiteral("board_train")));
+    showTime(randomTime(kOpeningStep));
+    phraseList->addItems(core::phraseList());
+    board->setBitmap(kit::picture(QStringLiteral("board_train")));
 }
 
-void Form3::Command1_Click() {
+void InvestigateWindow::showRandomTime() {
     const Time time = randomTime(kButtonStep);
     showTime(time);
     m_key = keyFor(time.hour, time.minute);
-    // Selecting a new row runs List1_Click, which reads the phrase; the row
-    // already selected stays silent.
-    List1->setListIndex(rowOf(m_key));
+    // Choosing a new row shows and reads it; the row already chosen stays
+    // silent.
+    phraseList->selectRow(lastRowWithKey(m_key));
 }
 
-void Form3::List1_Click() {
-    const QString row = List1->item(List1->listIndex())->text();
+void InvestigateWindow::showSelectedRow() {
+    const QString row = phraseList->selectedText();
     showTime({core::rowHour(row), core::rowMinute(row)});
     m_key = keyFor(m_hour, m_minute);
-    List1->setListIndex(rowOf(m_key));
-    m_textToSpeak = core::rowTail(row);
-    habla();
+    phraseList->selectRow(lastRowWithKey(m_key));
+    speak(core::rowTail(row), kVolume);
 }
 
-Form3::Time Form3::randomTime(int step) const {
+InvestigateWindow::Time InvestigateWindow::randomTime(int step) const {
     // Minute first, then hour, both again until the minute is on the step.
     Time time{};
     do {
-        time.minute = static_cast<int>(seams().random() * 60);
-        time.hour = static_cast<int>(seams().random() * 12);
+        time.minute = draw(60);
+        time.hour = draw(12);
     } while (time.minute % step != 0);
     return time;
 }
 
-void Form3::showTime(Time time) {
+void InvestigateWindow::showTime(Time time) {
     m_hour = time.hour;
     m_minute = time.minute;
-    core::PlaceHands(m_hands, time.hour, time.minute);
+    core::placeHands(m_hands, time.hour, time.minute);
 }
 
-QString Form3::keyFor(int hour, int minute) {
+QString InvestigateWindow::keyFor(int hour, int minute) {
     return core::timeKey(hour == 0 ? 12 : hour, minute);
 }
 
-int Form3::rowOf(const QString& key) const {
-    // The last row with the key; every key a draw can build is there once.
+int InvestigateWindow::lastRowWithKey(const QString& key) const {
+    // Every key a draw can build is there exactly once.
     int found = -1;
-    for (int i = 0; i < List1->count(); ++i)
-        if (core::rowKey(List1->item(i)->text()) == key)
+    for (int i = 0; i < phraseList->count(); ++i)
+        if (core::rowKey(phraseList->item(i)->text()) == key)
             found = i;
     return found;
-}
-
-void Form3::habla() {
-    speak(m_textToSpeak, kVolume);
 }

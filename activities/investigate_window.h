@@ -1,7 +1,7 @@
 #pragma once
 
-#include "activity_window.h"
-#include "clock_hands.h"
+#include "activities/activity_window.h"
+#include "core/clock_hands.h"
 
 namespace kit {
 class LineWidget;
@@ -10,26 +10,27 @@ class PictureBox;
 } // namespace kit
 class QPushButton;
 
-// Form3, the investigate window: a clock beside all 144 phrases. A phrase
-// picked in the list moves the hands and is read aloud; the wide button picks
-// a random five-minute time and its phrase.
-class Form3 final : public ActivityWindow {
+// The investigate window: a clock beside all 144 phrases. A phrase chosen in
+// the list moves the hands and is read aloud; the wide button picks a random
+// five-minute time and chooses its phrase.
+class InvestigateWindow final : public ActivityWindow {
     Q_OBJECT
 public:
-    explicit Form3(core::Seams seams);
+    explicit InvestigateWindow(core::Seams seams);
 
-    kit::PictureBox* Picture1;
-    kit::LineWidget* Line2; // hour hand
-    kit::LineWidget* Line3; // minute hand
-    QPushButton* Command1;
-    kit::ListBox* List1;
+    kit::PictureBox* board;
+    kit::LineWidget* hourHand;
+    kit::LineWidget* minuteHand;
+    QPushButton* randomTimeButton;
+    kit::ListBox* phraseList;
 
-    void Command1_Click();
-    void List1_Click();
+    void showRandomTime();
+    void showSelectedRow();
 
-    // The time shown, as the hidden captions hold it.
+    // The time shown: hour 0 to 11 from a draw, 1 to 12 from a row.
     int shownHour() const { return m_hour; }
     int shownMinute() const { return m_minute; }
+    // Its key, "12.05", once a row or the button has shown it.
     QString shownKey() const { return m_key; }
 
 private:
@@ -38,16 +39,13 @@ private:
         int minute;
     };
 
-    void Form_Load();
-    void habla();
     Time randomTime(int step) const;
     void showTime(Time time);
-    int rowOf(const QString& key) const;
+    int lastRowWithKey(const QString& key) const;
     static QString keyFor(int hour, int minute);
 
     core::ClockHands m_hands;
     int m_hour = 0;
     int m_minute = 0;
     QString m_key;
-    QString m_textToSpeak;
 };

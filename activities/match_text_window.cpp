@@ -1,9 +1,6 @@
-#include "match_text_window.h"
+#include "activities/match_text_window.h"
 
-Form6::Form6(core::Seams seams) : ActivityWindow(kit::FormId::Form6, std::move(seams)) {
-    Form_Load();
-}
-
-void Form6::Form_Load() {
+MatchTextWindow::MatchTextWindow(core::Seams seams)
+    : ActivityWindow(kit::Window::MatchText, std::move(seams)) {
     kit::centre(*this);
 }

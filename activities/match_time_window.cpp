@@ -1,9 +1,6 @@
-#include "match_time_window.h"
+#include "activities/match_time_window.h"
 
-Form7::Form7(core::Seams seams) : ActivityWindow(kit::FormId::Form7, std::move(seams)) {
-    Form_Load();
-}
-
-void Form7::Form_Load() {
+MatchTimeWindow::MatchTimeWindow(core::Seams seams)
+    : ActivityWindow(kit::Window::MatchTime, std::move(seams)) {
     kit::centre(*this);
 }

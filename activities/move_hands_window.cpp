@@ -1,9 +1,6 @@
-#include "move_hands_window.h"
+#include "activities/move_hands_window.h"
 
-Form8::Form8(core::Seams seams) : ActivityWindow(kit::FormId::Form8, std::move(seams)) {
-    Form_Load();
-}
-
-void Form8::Form_Load() {
+MoveHandsWindow::MoveHandsWindow(core::Seams seams)
+    : ActivityWindow(kit::Window::MoveHands, std::move(seams)) {
     kit::centre(*this);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "activity_window.h"
+#include "activities/activity_window.h"
 
-// Form8, the move-the-hands window: set the hands to a time shown in digits.
-class Form8 final : public ActivityWindow {
+// The move-the-hands window: set the hands to a time shown in digits.
+class MoveHandsWindow final : public ActivityWindow {
     Q_OBJECT
 public:
-    explicit Form8(core::Seams seams);
-
-private:
-    void Form_Load();
+    explicit MoveHandsWindow(core::Seams seams);
 };

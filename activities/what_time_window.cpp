@@ -1,9 +1,6 @@
-#include "what_time_window.h"
+#include "activities/what_time_window.h"
 
-Form2::Form2(core::Seams seams) : ActivityWindow(kit::FormId::Form2, std::move(seams)) {
-    Form_Load();
-}
-
-void Form2::Form_Load() {
+WhatTimeWindow::WhatTimeWindow(core::Seams seams)
+    : ActivityWindow(kit::Window::WhatTime, std::move(seams)) {
     kit::centre(*this);
 }

@@ -1,9 +1,6 @@
-#include "write_time_window.h"
+#include "activities/write_time_window.h"
 
-Form1::Form1(core::Seams seams) : ActivityWindow(kit::FormId::Form1, std::move(seams)) {
-    Form_Load();
-}
-
-void Form1::Form_Load() {
+WriteTimeWindow::WriteTimeWindow(core::Seams seams)
+    : ActivityWindow(kit::Window::WriteTime, std::move(seams)) {
     kit::centre(*this);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "activity_window.h"
+#include "activities/activity_window.h"
 
-// Form1, the write-the-time window: type the phrase for the clock's time.
-class Form1 final : public ActivityWindow {
+// The write-the-time window: type the phrase for the clock's time.
+class WriteTimeWindow final : public ActivityWindow {
     Q_OBJECT
 public:
-    explicit Form1(core::Seams seams);
-
-private:
-    void Form_Load();
+    explicit WriteTimeWindow(core::Seams seams);
 };

@@ -1,7 +1,7 @@
 // The baselines: a bare Qt window of the main window's size, shown and gone;
 // with --menu, the same window with a menu bar of the same entries, which
 // pays the one-time font set-up that any window with text pays.
-#include "window_probe.h"
+#include "bench/window_probe.h"
 
 #include <QApplication>
 #include <QMainWindow>

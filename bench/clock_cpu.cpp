@@ -2,7 +2,7 @@
 // with a 1 ms timer, in the same run. Each is a child process that reports
 // its own user + system time.
 //   clock_cpu [seconds]        (default 20; uses $DISPLAY if set, else offscreen)
-#include "main_clock_window.h"
+#include "activities/live_clock_window.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -23,7 +23,7 @@ int child(const QString& which, int seconds) {
     QWidget* window = nullptr;
     QTimer poll;
     if (which == u"clock") {
-        window = new Form5(core::realSeams());
+        window = new LiveClockWindow(core::realSeams());
     } else {
         window = new QWidget;
         window->resize(553, 330);

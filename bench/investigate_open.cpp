@@ -1,7 +1,7 @@
 // Opening the investigate window, load and first paint, offscreen, against
 // opening a bare window of the same size. Prints medians and their ratio.
 //   investigate_open [runs]     (default 50)
-#include "investigate_window.h"
+#include "activities/investigate_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 50;
-    const auto form = [] { return new Form3(core::realSeams()); };
+    const auto form = [] { return new InvestigateWindow(core::realSeams()); };
     const auto bare = [] {
         auto* w = new QWidget;
         w->resize(794, 469);

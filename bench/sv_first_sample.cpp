@@ -120,7 +120,8 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     const fs::path self = fs::read_symlink("/proc/self/exe");
-    const std::string sv = argc > 1 ? argv[1] : (self.parent_path().parent_path() / "bin" / "sv").string();
+    const std::string sv =
+        argc > 1 ? argv[1] : (self.parent_path().parent_path() / "bin" / "sv").string();
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
 
     char pattern[] = "/tmp/sv_first_sample.XXXXXX";

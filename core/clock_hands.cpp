@@ -1,6 +1,6 @@
-#include "clock_hands.h"
+#include "core/clock_hands.h"
 
-#include "picture_box.h"
+#include "kit/picture_box.h"
 
 #include <cmath>
 
@@ -37,14 +37,14 @@ double secondAngle(int second) {
     return 6.0 * second;
 }
 
-void PlaceHands(const ClockHands& clock, int hour, int minute) {
+void placeHands(const ClockHands& clock, int hour, int minute) {
     placeLine(clock.minuteLine, clock.cx, clock.cy, clock.minuteLength, minuteAngle(minute));
     placeLine(clock.hourLine, clock.cx, clock.cy, clock.hourLength, hourAngle(hour, minute));
 }
 
-void PlaceHands(const ClockHands& clock, int hour, int minute, int second) {
+void placeHands(const ClockHands& clock, int hour, int minute, int second) {
     placeLine(clock.secondLine, clock.cx, clock.cy, clock.secondLength, secondAngle(second));
-    PlaceHands(clock, hour, minute);
+    placeHands(clock, hour, minute);
 }
 
 } // namespace core

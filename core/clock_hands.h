@@ -35,7 +35,7 @@ double minuteAngle(int minute);
 double secondAngle(int second);
 
 // Writes each line tip first, then centre: second, minute, hour.
-void PlaceHands(const ClockHands& clock, int hour, int minute);
-void PlaceHands(const ClockHands& clock, int hour, int minute, int second);
+void placeHands(const ClockHands& clock, int hour, int minute);
+void placeHands(const ClockHands& clock, int hour, int minute, int second);
 
 } // namespace core

@@ -1,6 +1,6 @@
-#include "phrases.h"
+#include "core/phrases.h"
 
-#include "units.h"
+#include "kit/units.h"
 
 #include <array>
 
@@ -13,12 +13,12 @@ constexpr std::array<const char*, 12> kWords{"una", "dues", "tres", "quatre", "c
 
 // "d'" before the words that begin with a vowel, "de " before the others.
 QString nextHourForm(int hour) {
-    const QString word = HourName(hour);
+    const QString word = hourName(hour);
     return (hour == 1 || hour == 11) ? QStringLiteral("d'") + word : QStringLiteral("de ") + word;
 }
 
 QString rowPhraseFor(int hour, int minute) {
-    const QString word = HourName(hour);
+    const QString word = hourName(hour);
     const QString article = hour == 1 ? QStringLiteral("La") : QStringLiteral("Les");
     const QString next = nextHourForm(hour % 12 + 1);
     // Only the hours 12, 1 and 2 begin "Tres quarts" with a capital.
@@ -65,12 +65,12 @@ QStringList buildPhraseList() {
 
 } // namespace
 
-const QStringList& PhraseList() {
+const QStringList& phraseList() {
     static const QStringList rows = buildPhraseList();
     return rows;
 }
 
-const QStringList& MixedHourList() {
+const QStringList& mixedHourList() {
     static const QStringList rows{
         QStringLiteral("12.00 Les dotze"),
         QStringLiteral("12.05 Les dotze i cinc"),
@@ -89,21 +89,21 @@ const QStringList& MixedHourList() {
     return rows;
 }
 
-QString HourName(int hour) {
+QString hourName(int hour) {
     if (hour < 1 || hour > 12)
         return {};
     return QString::fromLatin1(kWords[static_cast<std::size_t>(hour - 1)]);
 }
 
-QString HourPhrase(int hour) {
+QString hourPhrase(int hour) {
     if (hour < 0 || hour > 11)
         return {};
     // "Les dotze": "La" belongs to "una" alone.
     return (hour == 1 ? QStringLiteral("La ") : QStringLiteral("Les ")) +
-           HourName(hour == 0 ? 12 : hour);
+           hourName(hour == 0 ? 12 : hour);
 }
 
-QString QuarterPrefix(int minute) {
+QString quarterPrefix(int minute) {
     switch (minute) {
     case 15:
         return QStringLiteral("Un quart");
@@ -116,19 +116,19 @@ QString QuarterPrefix(int minute) {
     }
 }
 
-QString NextHourPiece(int nextHour) {
+QString nextHourPiece(int nextHour) {
     if (nextHour < 1 || nextHour > 12)
         return {};
     return u' ' + nextHourForm(nextHour);
 }
 
-std::optional<QString> QuarterPhrase(int hour, int minute) {
+std::optional<QString> quarterPhrase(int hour, int minute) {
     if (hour < 0 || hour > 11)
         return std::nullopt;
     if (minute == 0)
-        return HourPhrase(hour);
+        return hourPhrase(hour);
     if (minute == 15 || minute == 30 || minute == 45)
-        return QuarterPrefix(minute) + NextHourPiece(hour + 1);
+        return quarterPrefix(minute) + nextHourPiece(hour + 1);
     return std::nullopt;
 }
 

@@ -8,26 +8,26 @@
 namespace core {
 
 // 144 rows "HH.MM phrase", hour 12 first, then 01 to 11; row = list index.
-const QStringList& PhraseList();
+const QStringList& phraseList();
 
 // The first hour said a second, mixed way ("12.20 Les dotze i vint"): 13 rows.
-const QStringList& MixedHourList();
+const QStringList& mixedHourList();
 
 // The word of an hour 1 to 12 ("una", "dues" ... "dotze").
-QString HourName(int hour);
+QString hourName(int hour);
 
 // The o'clock phrase for an hour count 0 to 11 (0 is twelve o'clock).
-QString HourPhrase(int hour);
+QString hourPhrase(int hour);
 
 // "Un quart", "Dos quarts", "Tres quarts" for the minutes 15, 30, 45.
-QString QuarterPrefix(int minute);
+QString quarterPrefix(int minute);
 
 // " d'una" ... " de dotze" for the next hour 1 to 12, with its leading blank.
-QString NextHourPiece(int nextHour);
+QString nextHourPiece(int nextHour);
 
 // The o'clock or quarter phrase of hour count 0 to 11 and minute; no text
 // for any other minute, so the caller leaves what it showed.
-std::optional<QString> QuarterPhrase(int hour, int minute);
+std::optional<QString> quarterPhrase(int hour, int minute);
 
 // Readers of one row; a reader past the end of the text gets what is there.
 QString rowHourField(const QString& row);       // characters 1-2

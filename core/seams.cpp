@@ -1,6 +1,6 @@
-#include "seams.h"
+#include "core/seams.h"
 
-#include "speech.h"
+#include "core/speech.h"
 
 #include <QMessageBox>
 #include <chrono>

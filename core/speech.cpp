@@ -1,6 +1,6 @@
-#include "speech.h"
+#include "core/speech.h"
 
-#include "cp1252.h"
+#include "core/cp1252.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // sv: the speech program. Reads the text the clock program left in its
 // scratch file and says it with the Catalan voice.
 
-#include "mend.h"
-#include "options.h"
-#include "record.h"
-#include "voice.h"
+#include "speaker/mend.h"
+#include "speaker/options.h"
+#include "speaker/record.h"
+#include "speaker/voice.h"
 
 #include <csignal>
 #include <cstdio>

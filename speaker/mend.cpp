@@ -1,4 +1,4 @@
-#include "mend.h"
+#include "speaker/mend.h"
 
 #include <array>
 #include <cstddef>

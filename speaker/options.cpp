@@ -1,4 +1,4 @@
-#include "options.h"
+#include "speaker/options.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "record.h"
+#include "speaker/record.h"
 
-#include "cp1252.h"
+#include "core/cp1252.h"
 
 #include <cerrno>
 #include <cstring>

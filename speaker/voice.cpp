@@ -1,6 +1,6 @@
-#include "voice.h"
+#include "speaker/voice.h"
 
-#include "wav_file.h"
+#include "speaker/wav_file.h"
 
 #include <cstdio>
 #include <cstdlib>

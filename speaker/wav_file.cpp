@@ -1,4 +1,4 @@
-#include "wav_file.h"
+#include "speaker/wav_file.h"
 
 #include <algorithm>
 #include <array>

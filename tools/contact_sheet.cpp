@@ -1,7 +1,7 @@
 // contact_sheet OUT.png [DIR]
 // Draws every picture at 1x with its name under it. With DIR, also writes
 // each picture on its own as DIR/<name>.png for a closer look.
-#include "pictures.h"
+#include "kit/pictures.h"
 
 #include <QApplication>
 #include <QDir>

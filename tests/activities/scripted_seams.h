@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picture_box.h"
-#include "seams.h"
+#include "core/seams.h"
+#include "kit/picture_box.h"
 
 #include <QPointF>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "investigate_window.h"
-#include "list_box.h"
-#include "phrases.h"
-#include "scripted_seams.h"
+#include "activities/investigate_window.h"
+#include "core/phrases.h"
+#include "kit/list_box.h"
+#include "tests/activities/scripted_seams.h"
 
 #include <QPushButton>
 
@@ -12,9 +12,9 @@ double pick(int n, int choices) {
     return (n + 0.5) / choices;
 }
 
-int selectedRow(const Form3& form) {
-    const QList<QListWidgetItem*> selected = form.List1->selectedItems();
-    return selected.isEmpty() ? -1 : form.List1->row(selected.first());
+int selectedRow(const InvestigateWindow& form) {
+    const QList<QListWidgetItem*> selected = form.phraseList->selectedItems();
+    return selected.isEmpty() ? -1 : form.phraseList->row(selected.first());
 }
 
 void clickRow(kit::ListBox& list, int row) {
@@ -43,7 +43,7 @@ private:
     void open(std::initializer_list<double> loadDraws);
 
     Script m_script;
-    Form3* m_form = nullptr;
+    InvestigateWindow* m_window = nullptr;
 };
 
 void TestInvestigateWindow::init() {
@@ -52,15 +52,15 @@ void TestInvestigateWindow::init() {
 
 void TestInvestigateWindow::cleanup() {
     QVERIFY(!m_script.ranOut);
-    delete m_form;
-    m_form = nullptr;
+    delete m_window;
+    m_window = nullptr;
 }
 
 void TestInvestigateWindow::open(std::initializer_list<double> loadDraws) {
     m_script.draws.assign(loadDraws);
-    m_form = new Form3(m_script.seams());
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    m_window = new InvestigateWindow(m_script.seams());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void TestInvestigateWindow::loadShowsAQuarterTimeAndSelectsNothing_data() {
@@ -80,29 +80,29 @@ void TestInvestigateWindow::loadShowsAQuarterTimeAndSelectsNothing() {
     QFETCH(int, hour);
     QFETCH(int, minute);
     m_script.draws.assign(draws.begin(), draws.end());
-    m_form = new Form3(m_script.seams());
+    m_window = new InvestigateWindow(m_script.seams());
     QVERIFY(m_script.draws.empty());
-    QCOMPARE(m_form->shownHour(), hour);
-    QCOMPARE(m_form->shownMinute(), minute);
+    QCOMPARE(m_window->shownHour(), hour);
+    QCOMPARE(m_window->shownMinute(), minute);
     const core::HandTip minuteTip = core::handTip(170, 163, 140, 6.0 * minute);
-    QVERIFY_TIP(m_form->Line3, minuteTip.x, minuteTip.y);
+    QVERIFY_TIP(m_window->minuteHand, minuteTip.x, minuteTip.y);
     const core::HandTip hourTip = core::handTip(170, 163, 80, 30.0 * (hour + minute / 60.0));
-    QVERIFY_TIP(m_form->Line2, hourTip.x, hourTip.y);
-    QCOMPARE(m_form->List1->count(), 144);
-    QCOMPARE(selectedRow(*m_form), -1);
+    QVERIFY_TIP(m_window->hourHand, hourTip.x, hourTip.y);
+    QCOMPARE(m_window->phraseList->count(), 144);
+    QCOMPARE(selectedRow(*m_window), -1);
     QVERIFY(m_script.spoken.empty());
 }
 
 void TestInvestigateWindow::openingWithFocusSaysNothing() {
     open({0.0, 0.0});
-    m_form->activateWindow();
-    m_form->List1->setFocus();
-    QTRY_VERIFY(m_form->List1->hasFocus());
-    QCOMPARE(selectedRow(*m_form), -1);
+    m_window->activateWindow();
+    m_window->phraseList->setFocus();
+    QTRY_VERIFY(m_window->phraseList->hasFocus());
+    QCOMPARE(selectedRow(*m_window), -1);
     QVERIFY(m_script.spoken.empty());
     // The first Down picks the first row, not the second.
-    QTest::keyClick(m_form->List1, Qt::Key_Down);
-    QCOMPARE(selectedRow(*m_form), 0);
+    QTest::keyClick(m_window->phraseList, Qt::Key_Down);
+    QCOMPARE(selectedRow(*m_window), 0);
     QCOMPARE(m_script.spoken.back().text, QStringLiteral(" Les dotze"));
 }
 
@@ -122,63 +122,63 @@ void TestInvestigateWindow::clickingARowShowsAndSpeaksIt() {
     QFETCH(QPointF, minuteTip);
     QFETCH(QString, spoken);
     open({0.0, 0.0});
-    clickRow(*m_form->List1, row);
-    QVERIFY_TIP(m_form->Line2, hourTip.x(), hourTip.y());
-    QVERIFY_TIP(m_form->Line3, minuteTip.x(), minuteTip.y());
-    QCOMPARE(m_form->shownKey(), core::rowKey(m_form->List1->item(row)->text()));
+    clickRow(*m_window->phraseList, row);
+    QVERIFY_TIP(m_window->hourHand, hourTip.x(), hourTip.y());
+    QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
+    QCOMPARE(m_window->shownKey(), core::rowKey(m_window->phraseList->item(row)->text()));
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(m_script.spoken[0].text, spoken);
     QCOMPARE(m_script.spoken[0].volume, 100);
-    QCOMPARE(selectedRow(*m_form), row);
+    QCOMPARE(selectedRow(*m_window), row);
 }
 
 void TestInvestigateWindow::buttonDrawsFiveMinuteTimeAndSelectsItsRow() {
     open({0.0, 0.0});
     // 27 minutes is off the step and is drawn again, hour and all.
     m_script.draws = {pick(27, 60), pick(4, 12), pick(25, 60), pick(0, 12)};
-    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+    QTest::mouseClick(m_window->randomTimeButton, Qt::LeftButton);
     QVERIFY(m_script.draws.empty());
-    QCOMPARE(m_form->shownHour(), 12);
-    QCOMPARE(m_form->shownMinute(), 25);
-    QCOMPARE(m_form->shownKey(), QStringLiteral("12.25"));
-    QVERIFY_TIP(m_form->Line2, 187.315, 84.896);
-    QVERIFY_TIP(m_form->Line3, 240, 284.244);
-    QCOMPARE(selectedRow(*m_form), 5);
-    QCOMPARE(m_form->List1->item(5)->text(), QStringLiteral("12.25 Un quart i deu d'una"));
+    QCOMPARE(m_window->shownHour(), 12);
+    QCOMPARE(m_window->shownMinute(), 25);
+    QCOMPARE(m_window->shownKey(), QStringLiteral("12.25"));
+    QVERIFY_TIP(m_window->hourHand, 187.315, 84.896);
+    QVERIFY_TIP(m_window->minuteHand, 240, 284.244);
+    QCOMPARE(selectedRow(*m_window), 5);
+    QCOMPARE(m_window->phraseList->item(5)->text(), QStringLiteral("12.25 Un quart i deu d'una"));
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(m_script.spoken[0].text, QStringLiteral(" Un quart i deu d'una"));
 
     // A late row is scrolled into view.
     m_script.draws = {pick(55, 60), pick(11, 12)};
-    m_form->Command1_Click();
-    QCOMPARE(selectedRow(*m_form), 143);
-    QVERIFY(m_form->List1->viewport()->rect().intersects(
-        m_form->List1->visualItemRect(m_form->List1->item(143))));
+    m_window->showRandomTime();
+    QCOMPARE(selectedRow(*m_window), 143);
+    QVERIFY(m_window->phraseList->viewport()->rect().intersects(
+        m_window->phraseList->visualItemRect(m_window->phraseList->item(143))));
     QCOMPARE(m_script.spoken.back().text, QStringLiteral(" tres quarts i deu de dotze"));
 }
 
 void TestInvestigateWindow::buttonOnTheSelectedRowSpeaksNothing() {
     open({0.0, 0.0});
-    clickRow(*m_form->List1, 37);
+    clickRow(*m_window->phraseList, 37);
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     // Move the hands away by hand, then draw the selected row's time.
-    core::PlaceHands({170, 163, m_form->Line2, 80, m_form->Line3, 140}, 9, 0);
+    core::placeHands({170, 163, m_window->hourHand, 80, m_window->minuteHand, 140}, 9, 0);
     m_script.draws = {pick(5, 60), pick(3, 12)};
-    m_form->Command1_Click();
+    m_window->showRandomTime();
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
-    QCOMPARE(selectedRow(*m_form), 37);
+    QCOMPARE(selectedRow(*m_window), 37);
     const core::HandTip minuteTip = core::handTip(170, 163, 140, 30);
-    QVERIFY_TIP(m_form->Line3, minuteTip.x, minuteTip.y);
+    QVERIFY_TIP(m_window->minuteHand, minuteTip.x, minuteTip.y);
 }
 
 void TestInvestigateWindow::downKeyWalksEveryPhraseOnce() {
     open({0.0, 0.0});
-    m_form->List1->setFocus();
+    m_window->phraseList->setFocus();
     for (int i = 0; i < 150; ++i)
-        QTest::keyClick(m_form->List1, Qt::Key_Down);
+        QTest::keyClick(m_window->phraseList, Qt::Key_Down);
     QCOMPARE(m_script.spoken.size(), std::size_t(144));
     for (int row = 0; row < 144; ++row) {
-        QCOMPARE(m_script.spoken[std::size_t(row)].text, core::rowTail(core::PhraseList().at(row)));
+        QCOMPARE(m_script.spoken[std::size_t(row)].text, core::rowTail(core::phraseList().at(row)));
         QCOMPARE(m_script.spoken[std::size_t(row)].volume, 100);
     }
 }

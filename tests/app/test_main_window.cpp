@@ -1,14 +1,14 @@
-#include "investigate_window.h"
-#include "list_box.h"
-#include "main_clock_window.h"
-#include "main_window.h"
-#include "match_text_window.h"
-#include "match_time_window.h"
-#include "move_hands_window.h"
-#include "picture_box.h"
-#include "text_box.h"
-#include "what_time_window.h"
-#include "write_time_window.h"
+#include "activities/investigate_window.h"
+#include "activities/live_clock_window.h"
+#include "activities/match_text_window.h"
+#include "activities/match_time_window.h"
+#include "activities/move_hands_window.h"
+#include "activities/what_time_window.h"
+#include "activities/write_time_window.h"
+#include "app/main_window.h"
+#include "kit/list_box.h"
+#include "kit/picture_box.h"
+#include "kit/text_box.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -38,21 +38,21 @@ bool programEnds(const std::function<void()>& steps) {
     return QApplication::exec() == 0;
 }
 
-QWidget* currentForm(Form4& main, const QString& entry) {
-    if (entry == u"aw")
-        return main.form5.get();
-    if (entry == u"rrr")
-        return main.form3.get();
-    if (entry == u"eee")
-        return main.form2.get();
-    if (entry == u"fff")
-        return main.form8.get();
-    if (entry == u"ffgf")
-        return main.form1.get();
-    if (entry == u"xvc")
-        return main.form7.get();
-    if (entry == u"ss")
-        return main.form6.get();
+QWidget* openedWindow(MainWindow& main, const QString& entry) {
+    if (entry == u"openLiveClock")
+        return main.liveClock.get();
+    if (entry == u"openInvestigate")
+        return main.investigate.get();
+    if (entry == u"openWhatTime")
+        return main.whatTime.get();
+    if (entry == u"openMoveHands")
+        return main.moveHands.get();
+    if (entry == u"openWriteTime")
+        return main.writeTime.get();
+    if (entry == u"openMatchTime")
+        return main.matchTime.get();
+    if (entry == u"openMatchText")
+        return main.matchText.get();
     return nullptr;
 }
 
@@ -82,7 +82,7 @@ void TestMainWindow::cleanup() {
 }
 
 void TestMainWindow::frame() {
-    Form4 main(quietSeams);
+    MainWindow main(quietSeams);
     QCOMPARE(main.windowTitle(), QStringLiteral("Quirvel'rellotge"));
     QCOMPARE(main.centralWidget()->size(), QSize(483, 395));
     QCOMPARE(main.centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 255));
@@ -90,20 +90,21 @@ void TestMainWindow::frame() {
 }
 
 void TestMainWindow::menuTree() {
-    Form4 main(quietSeams);
+    MainWindow main(quietSeams);
     const QList<QAction*> bar = main.menuBar()->actions();
     QCOMPARE(bar.size(), 2);
     QCOMPARE(bar[0]->text(), QStringLiteral("Opcions de programa"));
-    QCOMPARE(bar[0]->menu(), main.ty);
+    QCOMPARE(bar[0]->menu(), main.activitiesMenu);
     QCOMPARE(bar[1]->text(), QStringLiteral("Mireu-me"));
     QVERIFY(!bar[1]->menu());
 
-    const QStringList names{"aw", "rrr", "eee", "fff", "ffgf", "xvc", "ss"};
+    const QStringList names{"openLiveClock", "openInvestigate", "openWhatTime", "openMoveHands",
+                            "openWriteTime", "openMatchTime",   "openMatchText"};
     const QStringList captions{"Rellotge principal",     "Investiga",
                                "Quina hora és?",         "Mou les agulles",
                                "Escriu la hora",         "Relaciona hora-rellotge",
                                "Relaciona text-rellotge"};
-    const QList<QAction*> entries = main.ty->actions();
+    const QList<QAction*> entries = main.activitiesMenu->actions();
     QCOMPARE(entries.size(), 7);
     for (int i = 0; i < entries.size(); ++i) {
         QCOMPARE(entries[i]->objectName(), names[i]);
@@ -118,29 +119,29 @@ void TestMainWindow::menuTree() {
 void TestMainWindow::entriesOpenTheirWindowOnce_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
-    QTest::newRow("aw") << "aw"
-                        << " Quina hora és?";
-    QTest::newRow("rrr") << "rrr"
-                         << "Investiga";
-    QTest::newRow("eee") << "eee"
-                         << " Quina hora és?";
-    QTest::newRow("fff") << "fff"
-                         << "Mou les agulles...";
-    QTest::newRow("ffgf") << "ffgf"
-                          << "Escriu la hora";
-    QTest::newRow("xvc") << "xvc"
-                         << "Relaciona hora i rellotge";
-    QTest::newRow("ss") << "ss"
-                        << "Relacionem un text amb...";
+    QTest::newRow("openLiveClock") << "openLiveClock"
+                                   << " Quina hora és?";
+    QTest::newRow("openInvestigate") << "openInvestigate"
+                                     << "Investiga";
+    QTest::newRow("openWhatTime") << "openWhatTime"
+                                  << " Quina hora és?";
+    QTest::newRow("openMoveHands") << "openMoveHands"
+                                   << "Mou les agulles...";
+    QTest::newRow("openWriteTime") << "openWriteTime"
+                                   << "Escriu la hora";
+    QTest::newRow("openMatchTime") << "openMatchTime"
+                                   << "Relaciona hora i rellotge";
+    QTest::newRow("openMatchText") << "openMatchText"
+                                   << "Relacionem un text amb...";
 }
 
 void TestMainWindow::entriesOpenTheirWindowOnce() {
     QFETCH(QString, entry);
     QFETCH(QString, title);
-    Form4 main(quietSeams);
+    MainWindow main(quietSeams);
     main.show();
     main.findChild<QAction*>(entry)->trigger();
-    QPointer<QWidget> first = currentForm(main, entry);
+    QPointer<QWidget> first = openedWindow(main, entry);
     QVERIFY(first);
     QVERIFY(first->isVisible());
     QVERIFY(!first->parentWidget());
@@ -151,7 +152,7 @@ void TestMainWindow::entriesOpenTheirWindowOnce() {
     const QPoint moved = first->pos();
     main.activateWindow();
     main.findChild<QAction*>(entry)->trigger();
-    QCOMPARE(currentForm(main, entry), first.data());
+    QCOMPARE(openedWindow(main, entry), first.data());
     QCOMPARE(first->pos(), moved);
     QTRY_COMPARE(QApplication::activeWindow(), first.data());
     first->close();
@@ -168,10 +169,10 @@ void TestMainWindow::closedWindowReopensFreshAndCentred() {
         };
         return seams;
     };
-    Form4 main(countingSeams);
+    MainWindow main(countingSeams);
     main.show();
-    main.findChild<QAction*>(QStringLiteral("rrr"))->trigger();
-    QWidget* form = main.form3.get();
+    main.findChild<QAction*>(QStringLiteral("openInvestigate"))->trigger();
+    QWidget* form = main.investigate.get();
     QVERIFY(form);
     const int drawsAtFirstLoad = draws;
     QVERIFY(drawsAtFirstLoad > 0);
@@ -184,59 +185,59 @@ void TestMainWindow::closedWindowReopensFreshAndCentred() {
     QPointer<QWidget> old = form;
     form->close();
     QTRY_VERIFY(!old);
-    QVERIFY(!main.form3.get());
+    QVERIFY(!main.investigate.get());
 
-    main.rrr_Click();
-    QVERIFY(main.form3.get());
-    QCOMPARE(main.form3.get()->pos(), centred);
+    main.showInvestigate();
+    QVERIFY(main.investigate.get());
+    QCOMPARE(main.investigate.get()->pos(), centred);
     QVERIFY2(draws > drawsAtFirstLoad, "the load handler did not run again");
-    main.form3.get()->close();
+    main.investigate.get()->close();
 }
 
 void TestMainWindow::reopenedClockStartsAfresh() {
-    Form4 main(quietSeams);
-    main.aw_Click();
-    Form5* clock = main.form5.get();
-    clock->Command1_Click();
-    clock->Label4_Click();
-    QTest::keyClicks(clock->Text1, QStringLiteral("La una"));
-    QTest::keyClick(clock->Text1, Qt::Key_Return);
-    QVERIFY(clock->Shape1->isVisible());
+    MainWindow main(quietSeams);
+    main.showLiveClock();
+    LiveClockWindow* clock = main.liveClock.get();
+    clock->showQuarterList();
+    clock->showLaUnaAnswer();
+    QTest::keyClicks(clock->laUnaAnswer, QStringLiteral("La una"));
+    QTest::keyClick(clock->laUnaAnswer, Qt::Key_Return);
+    QVERIFY(clock->laUnaMark->isVisible());
     clock->close();
-    QTRY_VERIFY(!main.form5.get());
+    QTRY_VERIFY(!main.liveClock.get());
 
-    main.aw_Click();
-    clock = main.form5.get();
-    QVERIFY(!clock->List1->isVisible() && !clock->List2->isVisible());
-    QCOMPARE(clock->List1->count() + clock->List2->count(), 0);
-    QVERIFY(!clock->Shape1->isVisible());
-    QVERIFY(!clock->Text1->isVisible());
-    QVERIFY(clock->Text1->text().isEmpty());
+    main.showLiveClock();
+    clock = main.liveClock.get();
+    QVERIFY(!clock->quarterList->isVisible() && !clock->mixedList->isVisible());
+    QCOMPARE(clock->quarterList->count() + clock->mixedList->count(), 0);
+    QVERIFY(!clock->laUnaMark->isVisible());
+    QVERIFY(!clock->laUnaAnswer->isVisible());
+    QVERIFY(clock->laUnaAnswer->text().isEmpty());
 }
 
 void TestMainWindow::mireuMeDoesNothing() {
-    Form4 main(quietSeams);
+    MainWindow main(quietSeams);
     main.show();
     const int windows = QApplication::topLevelWidgets().size();
-    main.op->trigger();
+    main.lookAtMe->trigger();
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
     QVERIFY(main.isVisible());
 }
 
 void TestMainWindow::closingMainLeavesActivitiesWorking() {
-    auto* main = new Form4(quietSeams);
+    auto* main = new MainWindow(quietSeams);
     main->show();
-    main->aw_Click();
-    main->rrr_Click();
-    QPointer<QWidget> clock = main->form5.get();
-    QPointer<QWidget> investigate = main->form3.get();
+    main->showLiveClock();
+    main->showInvestigate();
+    QPointer<QWidget> clock = main->liveClock.get();
+    QPointer<QWidget> investigate = main->investigate.get();
     bool stillRunning = false;
     const bool ended = programEnds([&] {
         main->close();
         QVERIFY(clock && clock->isVisible());
         QVERIFY(investigate && investigate->isVisible());
         // Still usable: the investigate list answers the keyboard.
-        if (auto* list = investigate->findChild<QListWidget*>(QStringLiteral("List1"))) {
+        if (auto* list = investigate->findChild<QListWidget*>(QStringLiteral("phraseList"))) {
             QTest::keyClick(list, Qt::Key_Down);
             QVERIFY(list->currentRow() >= 0);
         }
@@ -252,7 +253,7 @@ void TestMainWindow::closingMainLeavesActivitiesWorking() {
 }
 
 void TestMainWindow::closingMainAloneEndsTheProgram() {
-    Form4 main(quietSeams);
+    MainWindow main(quietSeams);
     main.show();
     QVERIFY(programEnds([&] { main.close(); }));
 }

@@ -1,5 +1,5 @@
-#include "clock_hands.h"
-#include "picture_box.h"
+#include "core/clock_hands.h"
+#include "kit/picture_box.h"
 
 #include <QtTest>
 
@@ -90,14 +90,14 @@ void TestClockHands::tips() {
     QFETCH(QPointF, hourTip);
     QFETCH(QPointF, minuteTip);
     Clock clock(centre.x(), centre.y(), hourLength, minuteLength);
-    core::PlaceHands(clock.hands, hour, minute);
+    core::placeHands(clock.hands, hour, minute);
     checkLine(*clock.hour, hourTip, centre);
     checkLine(*clock.minute, minuteTip, centre);
 }
 
 void TestClockHands::mainClockAtTenPastTen() {
     Clock clock(245, 161, 76, 90, 147);
-    core::PlaceHands(clock.hands, 10, 10, 30);
+    core::placeHands(clock.hands, 10, 10, 30);
     checkLine(*clock.hour, QPointF(182.744, 117.408), QPoint(245, 161));
     checkLine(*clock.minute, QPointF(322.942, 116.000), QPoint(245, 161));
     checkLine(*clock.second, QPointF(245, 308), QPoint(245, 161));
@@ -106,7 +106,7 @@ void TestClockHands::mainClockAtTenPastTen() {
 void TestClockHands::secondHandAtFifteenSeconds() {
     Clock clock(245, 161, 76, 90, 147);
     for (int minute : {0, 17, 59}) {
-        core::PlaceHands(clock.hands, 4, minute, 15);
+        core::placeHands(clock.hands, 4, minute, 15);
         checkLine(*clock.second, QPointF(392, 161), QPoint(245, 161));
     }
 }
@@ -129,18 +129,18 @@ void TestClockHands::sameHandsForEquivalentTimes() {
     QFETCH(int, m2);
     Clock a(245, 161, 76, 90);
     Clock b(245, 161, 76, 90);
-    core::PlaceHands(a.hands, h1, m1);
-    core::PlaceHands(b.hands, h2, m2);
+    core::placeHands(a.hands, h1, m1);
+    core::placeHands(b.hands, h2, m2);
     checkLine(*a.hour, QPointF(b.hour->X1(), b.hour->Y1()), QPoint(245, 161));
     checkLine(*a.minute, QPointF(b.minute->X1(), b.minute->Y1()), QPoint(245, 161));
 }
 
 void TestClockHands::minuteHandIgnoresSeconds() {
     Clock clock(245, 161, 76, 90, 147);
-    core::PlaceHands(clock.hands, 10, 59, 59);
+    core::placeHands(clock.hands, 10, 59, 59);
     const core::HandTip at59 = core::handTip(245, 161, 90, 354);
     checkLine(*clock.minute, QPointF(at59.x, at59.y), QPoint(245, 161));
-    core::PlaceHands(clock.hands, 11, 0, 0);
+    core::placeHands(clock.hands, 11, 0, 0);
     checkLine(*clock.minute, QPointF(245, 71), QPoint(245, 161));
 }
 

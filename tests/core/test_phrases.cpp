@@ -1,4 +1,4 @@
-#include "phrases.h"
+#include "core/phrases.h"
 
 #include <QtTest>
 
@@ -36,7 +36,7 @@ private slots:
 void TestPhrases::everyRowIsExact() {
     const QStringList written = writtenRows();
     QCOMPARE(written.size(), 144);
-    const QStringList& rows = core::PhraseList();
+    const QStringList& rows = core::phraseList();
     QCOMPARE(rows.size(), 144);
     for (int r = 0; r < 144; ++r)
         QCOMPARE(rows[r], written[r]);
@@ -61,7 +61,7 @@ void TestPhrases::tellingRows_data() {
 void TestPhrases::tellingRows() {
     QFETCH(int, row);
     QFETCH(QString, text);
-    QCOMPARE(core::PhraseList().at(row), text);
+    QCOMPARE(core::phraseList().at(row), text);
 }
 
 void TestPhrases::mixedHourList() {
@@ -78,9 +78,9 @@ void TestPhrases::mixedHourList() {
                                "12.50 La una menys deu",
                                "12.55 La una menys cinc",
                                "01.00 La una"};
-    QCOMPARE(core::MixedHourList(), expected);
+    QCOMPARE(core::mixedHourList(), expected);
     for (int shared : {0, 1, 2, 3, 6, 9, 12})
-        QCOMPARE(core::MixedHourList().at(shared), core::PhraseList().at(shared));
+        QCOMPARE(core::mixedHourList().at(shared), core::phraseList().at(shared));
 }
 
 void TestPhrases::readers_data() {
@@ -136,7 +136,7 @@ void TestPhrases::readersPastTheEnd() {
 }
 
 void TestPhrases::tailHoldsTheWholePhraseOnEveryRow() {
-    for (const QString& row : core::PhraseList()) {
+    for (const QString& row : core::phraseList()) {
         QCOMPARE(core::rowTail(row), core::rowTailToEnd(row));
         QCOMPARE(core::rowTail(row), u' ' + core::rowPhrase(row));
     }
@@ -158,7 +158,7 @@ void TestPhrases::findRow() {
     QFETCH(int, hour);
     QFETCH(int, minute);
     QFETCH(int, row);
-    QCOMPARE(core::findRow(core::PhraseList(), core::timeKey(hour, minute)), row);
+    QCOMPARE(core::findRow(core::phraseList(), core::timeKey(hour, minute)), row);
 }
 
 void TestPhrases::quarterPhraseForEveryInput() {
@@ -167,12 +167,12 @@ void TestPhrases::quarterPhraseForEveryInput() {
     for (int h = 0; h < 12; ++h) {
         const QString next = words[(h + 1) % 12];
         const QString piece = (next == u"una" || next == u"onze") ? "d'" + next : "de " + next;
-        QCOMPARE(core::QuarterPhrase(h, 0).value(), (h == 1 ? "La " : "Les ") + words[h]);
-        QCOMPARE(core::QuarterPhrase(h, 15).value(), "Un quart " + piece);
-        QCOMPARE(core::QuarterPhrase(h, 30).value(), "Dos quarts " + piece);
-        QCOMPARE(core::QuarterPhrase(h, 45).value(), "Tres quarts " + piece);
+        QCOMPARE(core::quarterPhrase(h, 0).value(), (h == 1 ? "La " : "Les ") + words[h]);
+        QCOMPARE(core::quarterPhrase(h, 15).value(), "Un quart " + piece);
+        QCOMPARE(core::quarterPhrase(h, 30).value(), "Dos quarts " + piece);
+        QCOMPARE(core::quarterPhrase(h, 45).value(), "Tres quarts " + piece);
         for (int m : {5, 10, 20, 59, 60})
-            QVERIFY(!core::QuarterPhrase(h, m).has_value());
+            QVERIFY(!core::quarterPhrase(h, m).has_value());
     }
 }
 
@@ -195,7 +195,7 @@ void TestPhrases::quarterPhraseExamples() {
     QFETCH(int, hour);
     QFETCH(int, minute);
     QFETCH(QString, phrase);
-    QCOMPARE(core::QuarterPhrase(hour, minute).value(), phrase);
+    QCOMPARE(core::quarterPhrase(hour, minute).value(), phrase);
 }
 
 QTEST_APPLESS_MAIN(TestPhrases)

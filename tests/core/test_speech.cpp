@@ -1,4 +1,4 @@
-#include "speech.h"
+#include "core/speech.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

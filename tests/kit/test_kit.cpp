@@ -1,8 +1,8 @@
-#include "fonts.h"
-#include "label.h"
-#include "picture_box.h"
-#include "units.h"
-#include "window_frames.h"
+#include "kit/fonts.h"
+#include "kit/label.h"
+#include "kit/picture_box.h"
+#include "kit/units.h"
+#include "kit/window_frames.h"
 
 #include <QFontInfo>
 #include <QPushButton>
@@ -37,9 +37,9 @@ void TestKit::twipsToPixels_data() {
     QTest::addColumn<int>("pixels");
     QTest::newRow("zero") << 0 << 0;
     QTest::newRow("one pixel") << 15 << 1;
-    QTest::newRow("Form4 width") << 7245 << 483;
-    QTest::newRow("Form4 height") << 5925 << 395;
-    QTest::newRow("Form3 width") << 11910 << 794;
+    QTest::newRow("main window width") << 7245 << 483;
+    QTest::newRow("main window height") << 5925 << 395;
+    QTest::newRow("investigate window width") << 11910 << 794;
     QTest::newRow("box placed above its container") << -15 << -1;
 }
 
@@ -54,7 +54,7 @@ void TestKit::captionNumber_data() {
     QTest::addColumn<double>("value");
     QTest::newRow("plain") << "12" << 12.0;
     QTest::newRow("leading zero") << "05" << 5.0;
-    QTest::newRow("design caption") << "Label4" << 0.0;
+    QTest::newRow("caption of words") << "Etiqueta" << 0.0;
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("leading blanks") << "  7" << 7.0;
     QTest::newRow("number then text") << "3 quarts" << 3.0;
@@ -87,28 +87,32 @@ void TestKit::centring() {
 }
 
 void TestKit::frames_data() {
-    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("window");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QSize>("client");
-    QTest::newRow("Form5") << int(kit::FormId::Form5) << " Quina hora és?" << QSize(553, 330);
-    QTest::newRow("Form3") << int(kit::FormId::Form3) << "Investiga" << QSize(794, 469);
-    QTest::newRow("Form2") << int(kit::FormId::Form2) << " Quina hora és?" << QSize(570, 366);
-    QTest::newRow("Form8") << int(kit::FormId::Form8) << "Mou les agulles..." << QSize(386, 369);
-    QTest::newRow("Form1") << int(kit::FormId::Form1) << "Escriu la hora" << QSize(644, 377);
-    QTest::newRow("Form7") << int(kit::FormId::Form7) << "Relaciona hora i rellotge"
-                           << QSize(471, 310);
-    QTest::newRow("Form6") << int(kit::FormId::Form6) << "Relacionem un text amb..."
-                           << QSize(564, 358);
+    QTest::newRow("live clock") << int(kit::Window::LiveClock) << " Quina hora és?"
+                                << QSize(553, 330);
+    QTest::newRow("investigate") << int(kit::Window::Investigate) << "Investiga" << QSize(794, 469);
+    QTest::newRow("what time") << int(kit::Window::WhatTime) << " Quina hora és?"
+                               << QSize(570, 366);
+    QTest::newRow("move hands") << int(kit::Window::MoveHands) << "Mou les agulles..."
+                                << QSize(386, 369);
+    QTest::newRow("write time") << int(kit::Window::WriteTime) << "Escriu la hora"
+                                << QSize(644, 377);
+    QTest::newRow("match time") << int(kit::Window::MatchTime) << "Relaciona hora i rellotge"
+                                << QSize(471, 310);
+    QTest::newRow("match text") << int(kit::Window::MatchText) << "Relacionem un text amb..."
+                                << QSize(564, 358);
 }
 
 void TestKit::frames() {
-    QFETCH(int, id);
+    QFETCH(int, window);
     QFETCH(QString, title);
     QFETCH(QSize, client);
-    QWidget window;
-    kit::applyFrame(window, kit::FormId(id));
-    QCOMPARE(window.windowTitle(), title);
-    QCOMPARE(window.size(), client);
+    QWidget widget;
+    kit::applyFrame(widget, kit::Window(window));
+    QCOMPARE(widget.windowTitle(), title);
+    QCOMPARE(widget.size(), client);
 }
 
 void TestKit::pictureBoxAutoSize_data() {
@@ -252,7 +256,7 @@ void TestKit::labelsStayBehindHeavyWidgets() {
     container.resize(100, 100);
     auto* button = new QPushButton(&container);
     button->setGeometry(0, 0, 50, 50);
-    auto* label = new kit::Label(container, QStringLiteral("Label1"));
+    auto* label = new kit::Label(container, QStringLiteral("hotSpot"));
     label->setGeometry(0, 0, 100, 100);
     label->setTransparent(true);
     container.show();

@@ -3,8 +3,8 @@
 // should sound like; when the engine's data changes and this fails, listen,
 // and fix the respelling table rather than the expectations.
 
-#include "mend.h"
-#include "phrases.h"
+#include "core/phrases.h"
+#include "speaker/mend.h"
 
 #include <QtTest>
 #include <espeak-ng/speak_lib.h>
@@ -26,14 +26,14 @@ QString ipa(const QString& text) {
 // (" Les dotze i vint"), and the composed o'clock and quarter phrases.
 QStringList spokenTexts() {
     QStringList texts;
-    for (const QStringList* list : {&core::PhraseList(), &core::MixedHourList()}) {
+    for (const QStringList* list : {&core::phraseList(), &core::mixedHourList()}) {
         for (const QString& row : *list) {
             texts << row << core::rowTail(row);
         }
     }
     for (int hour = 0; hour < 12; ++hour) {
         for (int minute : {0, 15, 30, 45}) {
-            texts << core::QuarterPhrase(hour, minute).value_or(QString());
+            texts << core::quarterPhrase(hour, minute).value_or(QString());
         }
     }
     return texts;

@@ -1,9 +1,9 @@
 // The text side of the speech program: reading the record, decoding it, and
 // the fixes made before the voice gets it. No audio here.
 
-#include "mend.h"
-#include "options.h"
-#include "record.h"
+#include "speaker/mend.h"
+#include "speaker/options.h"
+#include "speaker/record.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "window_frames.h"
+#include "kit/window_frames.h"
 
-#include "fonts.h"
-#include "pictures.h"
-#include "units.h"
+#include "kit/fonts.h"
+#include "kit/pictures.h"
+#include "kit/units.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -18,8 +18,8 @@ namespace kit {
 namespace {
 
 const std::array<WindowFrame, 8> kFrames{{
-    {FormId::Form4,
-     "Form4",
+    {Window::Main,
+     "MainWindow",
      QStringLiteral("Quirvel'rellotge"),
      {7245, 5925},
      rgb(255, 255, 255),
@@ -27,8 +27,8 @@ const std::array<WindowFrame, 8> kFrames{{
      nullptr,
      0,
      false},
-    {FormId::Form5,
-     "Form5",
+    {Window::LiveClock,
+     "LiveClockWindow",
      QStringLiteral(" Quina hora és?"),
      {8295, 4950},
      std::nullopt,
@@ -36,8 +36,8 @@ const std::array<WindowFrame, 8> kFrames{{
      nullptr,
      0,
      false},
-    {FormId::Form3,
-     "Form3",
+    {Window::Investigate,
+     "InvestigateWindow",
      QStringLiteral("Investiga"),
      {11910, 7035},
      rgb(64, 64, 64),
@@ -45,8 +45,8 @@ const std::array<WindowFrame, 8> kFrames{{
      nullptr,
      0,
      false},
-    {FormId::Form2,
-     "Form2",
+    {Window::WhatTime,
+     "WhatTimeWindow",
      QStringLiteral(" Quina hora és?"),
      {8550, 5490},
      std::nullopt,
@@ -54,8 +54,8 @@ const std::array<WindowFrame, 8> kFrames{{
      nullptr,
      0,
      false},
-    {FormId::Form8,
-     "Form8",
+    {Window::MoveHands,
+     "MoveHandsWindow",
      QStringLiteral("Mou les agulles..."),
      {5790, 5535},
      rgb(128, 128, 128),
@@ -63,8 +63,8 @@ const std::array<WindowFrame, 8> kFrames{{
      nullptr,
      0,
      false},
-    {FormId::Form1,
-     "Form1",
+    {Window::WriteTime,
+     "WriteTimeWindow",
      QStringLiteral("Escriu la hora"),
      {9660, 5655},
      rgb(0, 0, 0),
@@ -72,8 +72,8 @@ const std::array<WindowFrame, 8> kFrames{{
      "Courier New",
      21.75,
      true},
-    {FormId::Form7,
-     "Form7",
+    {Window::MatchTime,
+     "MatchTimeWindow",
      QStringLiteral("Relaciona hora i rellotge"),
      {7065, 4650},
      rgb(255, 128, 0),
@@ -81,8 +81,8 @@ const std::array<WindowFrame, 8> kFrames{{
      nullptr,
      0,
      false},
-    {FormId::Form6,
-     "Form6",
+    {Window::MatchText,
+     "MatchTextWindow",
      QStringLiteral("Relacionem un text amb..."),
      {8460, 5370},
      rgb(255, 128, 0),
@@ -94,20 +94,20 @@ const std::array<WindowFrame, 8> kFrames{{
 
 } // namespace
 
-const WindowFrame& windowFrame(FormId id) {
+const WindowFrame& windowFrame(Window window) {
     for (const WindowFrame& frame : kFrames)
-        if (frame.id == id)
+        if (frame.window == window)
             return frame;
     Q_UNREACHABLE();
 }
 
-void applyFrame(QWidget& window, FormId id) {
-    const WindowFrame& frame = windowFrame(id);
-    window.setObjectName(QString::fromLatin1(frame.name));
-    window.setWindowTitle(frame.title);
+void applyFrame(QWidget& widget, Window window) {
+    const WindowFrame& frame = windowFrame(window);
+    widget.setObjectName(QString::fromLatin1(frame.objectName));
+    widget.setWindowTitle(frame.title);
     // A main window's client area is its central widget, below the menu bar.
-    QWidget* client = &window;
-    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+    QWidget* client = &widget;
+    if (auto* main = qobject_cast<QMainWindow*>(&widget)) {
         client = new QWidget(main);
         client->setObjectName(QStringLiteral("client"));
         main->setCentralWidget(client);
@@ -121,9 +121,9 @@ void applyFrame(QWidget& window, FormId id) {
         client->setAutoFillBackground(true);
     }
     if (frame.icon)
-        window.setWindowIcon(QIcon(picture(QString::fromLatin1(frame.icon))));
+        widget.setWindowIcon(QIcon(picture(QString::fromLatin1(frame.icon))));
     if (frame.fontFace)
-        window.setFont(font(QString::fromLatin1(frame.fontFace), frame.fontPoints, frame.fontBold));
+        widget.setFont(font(QString::fromLatin1(frame.fontFace), frame.fontPoints, frame.fontBold));
 }
 
 void centre(QWidget& window) {

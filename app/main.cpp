@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rellotge"));
-    Form4 window;
+    MainWindow window;
     window.show();
     return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "text_box.h"
+#include "kit/text_box.h"
 
 #include <QKeyEvent>
 
@@ -19,9 +19,7 @@ void TextBox::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
     if (event->isAutoRepeat())
         return;
-    const int key = event->key();
-    const int code = (key == Qt::Key_Return || key == Qt::Key_Enter) ? kEnter : key;
-    emit KeyUp(code, event->modifiers());
+    emit keyReleased(event->key(), event->modifiers());
 }
 
 } // namespace kit

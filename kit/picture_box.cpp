@@ -1,6 +1,6 @@
-#include "picture_box.h"
+#include "kit/picture_box.h"
 
-#include "units.h"
+#include "kit/units.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

@@ -1,4 +1,4 @@
-#include "list_box.h"
+#include "kit/list_box.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -13,18 +13,23 @@ ListBox::ListBox(QWidget* parent, const QString& name) : QListWidget(parent) {
     setUniformItemSizes(true);
 }
 
-int ListBox::listIndex() const {
+int ListBox::selectedRow() const {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void ListBox::setListIndex(int row) {
+void ListBox::selectRow(int row) {
     if (row < 0 || row >= count()) {
         clearSelection();
         return;
     }
     setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
     scrollToItem(item(row));
+}
+
+QString ListBox::selectedText() const {
+    const int row = selectedRow();
+    return row < 0 ? QString() : item(row)->text();
 }
 
 void ListBox::setColors(const QColor& text, const QColor& back) {
@@ -36,10 +41,10 @@ void ListBox::setColors(const QColor& text, const QColor& back) {
 
 void ListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     QListWidget::selectionChanged(selected, deselected);
-    // Only a row becoming selected is a Click: clearing the rows, or choosing
-    // the row that is already selected, selects nothing new.
+    // Only a row becoming selected counts: clearing the rows, or choosing the
+    // row that is already selected, selects nothing new.
     if (!selected.isEmpty())
-        emit Click();
+        emit rowSelected();
 }
 
 void ListBox::focusInEvent(QFocusEvent* event) {
@@ -54,7 +59,7 @@ void ListBox::focusInEvent(QFocusEvent* event) {
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
-        emit DblClick();
+        emit rowDoubleClicked();
 }
 
 } // namespace kit

@@ -4,8 +4,8 @@
 
 namespace kit {
 
-// A single-line text box that reports key releases with Windows key codes
-// (Enter is 13), which is what the exercises check.
+// A single-line text box that reports every key release, also of keys that
+// insert nothing (arrows, Shift, F1): the exercises check the text on each.
 class TextBox final : public QLineEdit {
     Q_OBJECT
 public:
@@ -13,10 +13,8 @@ public:
 
     void setColors(const QColor& text, const QColor& back);
 
-    static constexpr int kEnter = 13;
-
 signals:
-    void KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void keyReleased(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void keyReleaseEvent(QKeyEvent* event) override;

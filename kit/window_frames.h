@@ -10,12 +10,22 @@ class QWidget;
 
 namespace kit {
 
-enum class FormId { Form4, Form5, Form3, Form2, Form8, Form1, Form7, Form6 };
+// The program's windows, by what each one is for.
+enum class Window {
+    Main,        // the menu that opens the others
+    LiveClock,   // hands that follow the computer's clock
+    Investigate, // a clock beside every phrase
+    WhatTime,    // six dials to read
+    MoveHands,   // set the hands to the digits
+    WriteTime,   // type the phrase for the clock
+    MatchTime,   // find the dial for a phrase
+    MatchText,   // find the phrase for the digits
+};
 
 // Frame properties every window is designed with.
 struct WindowFrame {
-    FormId id;
-    const char* name;
+    Window window;
+    const char* objectName;
     QString title;
     QSize clientTwips;
     std::optional<QColor> background; // empty: the platform's dialog face
@@ -25,10 +35,10 @@ struct WindowFrame {
     bool fontBold;
 };
 
-const WindowFrame& windowFrame(FormId id);
+const WindowFrame& windowFrame(Window window);
 
 // Gives the window its title, fixed client size, background, icon and font.
-void applyFrame(QWidget& window, FormId id);
+void applyFrame(QWidget& widget, Window window);
 
 // Where a window of the given outer size sits centred on a screen.
 constexpr QPoint centredTopLeft(QSize screen, QSize outer) {

@@ -1,6 +1,6 @@
-#include "label.h"
+#include "kit/label.h"
 
-#include "units.h"
+#include "kit/units.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "kit/pictures.h"
 
 #include <QFile>
 #include <QGuiApplication>

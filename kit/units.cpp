@@ -1,4 +1,4 @@
-#include "units.h"
+#include "kit/units.h"
 
 namespace kit {
 

@@ -4,8 +4,8 @@
 
 namespace kit {
 
-// A list box: Click when the selected row changes (mouse, arrow keys, or a
-// handler writing the index), never for the row that was already selected.
+// A list box that reports a row becoming selected (mouse, arrow keys, or code
+// choosing it), never the row that was already selected.
 // Taking the focus selects nothing, so the first Down selects the first row.
 class ListBox final : public QListWidget {
     Q_OBJECT
@@ -13,15 +13,18 @@ public:
     explicit ListBox(QWidget* parent, const QString& name);
 
     // The selected row, or -1.
-    int listIndex() const;
-    // Selects and scrolls to a row; Click follows only if it is a new row.
-    void setListIndex(int row);
+    int selectedRow() const;
+    // Selects and scrolls to a row; rowSelected follows only if it is a new
+    // row. A row out of range clears the selection.
+    void selectRow(int row);
+    // The text of the selected row, or an empty text.
+    QString selectedText() const;
 
     void setColors(const QColor& text, const QColor& back);
 
 signals:
-    void Click();
-    void DblClick();
+    void rowSelected();
+    void rowDoubleClicked();
 
 protected:
     void selectionChanged(const QItemSelection& selected,

@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "kit/fonts.h"
 
 #include <QStringList>
 

@@ -4,7 +4,7 @@
 
 namespace kit {
 
-// A label: opaque unless transparent, optional thin frame, Click. Labels are
+// A label: opaque unless transparent, clickable. Labels are
 // drawn on their container behind every heavier widget, so a transparent
 // label never swallows a click meant for a list or a scroll bar.
 class Label final : public QLabel {

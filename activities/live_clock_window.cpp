@@ -1,0 +1,166 @@
+#include "activities/live_clock_window.h"
+
+#include "core/phrases.h"
+#include "kit/fonts.h"
+#include "kit/label.h"
+#include "kit/list_box.h"
+#include "kit/picture_box.h"
+#include "kit/pictures.h"
+#include "kit/text_box.h"
+#include "kit/units.h"
+
+#include <QPushButton>
+
+namespace {
+
+constexpr int kVolume = 100;
+constexpr int kFirstHourRows = 13;
+
+QPushButton* blankButton(kit::PictureBox& box, const char* name, const QRect& twips,
+                         const QString& accessibleName) {
+    auto* button = new QPushButton(&box);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(accessibleName);
+    box.placeChild(*button, twips);
+    return button;
+}
+
+} // namespace
+
+LiveClockWindow::LiveClockWindow(core::Seams seams)
+    : ActivityWindow(kit::Window::LiveClock, std::move(seams)) {
+    board = new kit::PictureBox(this);
+    board->setObjectName(QStringLiteral("board"));
+    board->setBackColor(kit::rgb(192, 255, 255));
+    board->setScale(kit::PictureBox::Scale::Pixels);
+    board->move(kit::px(0), kit::px(-15));
+    board->setAutoSize(true);
+    board->setBitmap(kit::picture(QStringLiteral("board_hour_names")));
+
+    // Over the light board the not-mask-pen mix turns the yellow hour hand a
+    // strong blue and the green minute hand magenta; over the navy cup, white.
+    using Mix = kit::LineWidget::Mix;
+    secondHand = new kit::LineWidget(*board, kit::rgb(255, 128, 128), 2);
+    secondHand->setObjectName(QStringLiteral("secondHand"));
+    minuteHand = new kit::LineWidget(*board, kit::rgb(0, 255, 0), 8, Mix::NotMaskPen);
+    minuteHand->setObjectName(QStringLiteral("minuteHand"));
+    hourHand = new kit::LineWidget(*board, kit::rgb(255, 255, 0), 15, Mix::NotMaskPen);
+    hourHand->setObjectName(QStringLiteral("hourHand"));
+    m_hands = {245, 161, hourHand, 76, minuteHand, 90, secondHand, 147};
+
+    laUnaHotSpot = new kit::Label(*board, QStringLiteral("laUnaHotSpot"));
+    laUnaHotSpot->setTransparent(true);
+    laUnaHotSpot->setAccessibleName(QStringLiteral("Escriu com es diu la una"));
+    board->placeChild(*laUnaHotSpot, QRect(4260, 960, 435, 495));
+
+    laUnaAnswer = new kit::TextBox(board, QStringLiteral("laUnaAnswer"));
+    laUnaAnswer->setFont(kit::font(QStringLiteral("Times New Roman"), 18, true, true));
+    laUnaAnswer->setColors(kit::rgb(224, 224, 224), kit::rgb(0, 0, 64));
+    board->placeChild(*laUnaAnswer, QRect(6090, 180, 1995, 540));
+    laUnaAnswer->hide();
+
+    laUnaMark =
+        new kit::ShapeWidget(*board, kit::twipsRect(6330, 960, 285, 255), kit::rgb(192, 0, 0));
+    laUnaMark->setObjectName(QStringLiteral("laUnaMark"));
+    laUnaMark->setVisible(false);
+
+    mixedListButton = blankButton(*board, "mixedListButton", QRect(6960, 3750, 855, 225),
+                                  QStringLiteral("Mostra la llista mixta"));
+    quarterListButton = blankButton(*board, "quarterListButton", QRect(6960, 3990, 855, 225),
+                                    QStringLiteral("Mostra la llista en quarts"));
+    hideListsButton = blankButton(*board, "hideListsButton", QRect(6870, 4290, 1035, 435),
+                                  QStringLiteral("Amaga les llistes"));
+
+    quarterList = new kit::ListBox(board, QStringLiteral("quarterList"));
+    quarterList->setFont(kit::font(QStringLiteral("Arial"), 18));
+    quarterList->setColors(kit::rgb(255, 192, 192), kit::rgb(0, 0, 64));
+    board->placeChild(*quarterList, QRect(90, 150, 5625, 4515));
+    quarterList->hide();
+
+    // The mixed list belongs to the window and lies in front of the board.
+    mixedList = new kit::ListBox(this, QStringLiteral("mixedList"));
+    mixedList->setFont(kit::font(QStringLiteral("Arial"), 18));
+    mixedList->setColors(kit::rgb(255, 255, 255), kit::rgb(128, 0, 0));
+    mixedList->setGeometry(kit::twipsRect(90, 180, 5625, 4515));
+    mixedList->hide();
+
+    setTabOrder(laUnaAnswer, quarterListButton);
+    setTabOrder(quarterListButton, quarterList);
+    setTabOrder(quarterList, mixedList);
+    setTabOrder(mixedList, mixedListButton);
+    setTabOrder(mixedListButton, hideListsButton);
+
+    connect(quarterListButton, &QPushButton::clicked, this, &LiveClockWindow::showQuarterList);
+    connect(mixedListButton, &QPushButton::clicked, this, &LiveClockWindow::showMixedList);
+    connect(hideListsButton, &QPushButton::clicked, this, &LiveClockWindow::hideLists);
+    connect(quarterList, &kit::ListBox::rowSelected, this, &LiveClockWindow::speakQuarterRow);
+    connect(mixedList, &kit::ListBox::rowSelected, this, &LiveClockWindow::speakMixedRow);
+    connect(mixedList, &kit::ListBox::rowDoubleClicked, this, &LiveClockWindow::hideMixedList);
+    connect(laUnaHotSpot, &kit::Label::clicked, this, &LiveClockWindow::showLaUnaAnswer);
+    connect(laUnaAnswer, &kit::TextBox::keyReleased, this, &LiveClockWindow::checkLaUnaAnswer);
+
+    // The hands change once a second, so the timer wakes just after each
+    // whole second of the clock instead of polling every millisecond.
+    tickTimer.setSingleShot(true);
+    tickTimer.setTimerType(Qt::PreciseTimer);
+    connect(&tickTimer, &QTimer::timeout, this, &LiveClockWindow::tick);
+
+    kit::centre(*this);
+}
+
+void LiveClockWindow::showEvent(QShowEvent* event) {
+    ActivityWindow::showEvent(event);
+    if (!tickTimer.isActive())
+        tick();
+}
+
+void LiveClockWindow::tick() {
+    const QTime now = seams().now ? seams().now() : QTime::currentTime();
+    if (now.isValid())
+        core::placeHands(m_hands, now.hour(), now.minute(), now.second());
+    tickTimer.start(1000 - (now.isValid() ? now.msec() : 0) + 1);
+}
+
+void LiveClockWindow::showQuarterList() {
+    quarterList->show();
+    mixedList->hide();
+    quarterList->clear();
+    quarterList->addItems(core::phraseList().mid(0, kFirstHourRows));
+}
+
+void LiveClockWindow::showMixedList() {
+    mixedList->show();
+    quarterList->hide();
+    mixedList->clear();
+    mixedList->addItems(core::mixedHourList());
+}
+
+void LiveClockWindow::hideLists() {
+    quarterList->hide();
+    mixedList->hide();
+}
+
+void LiveClockWindow::speakQuarterRow() {
+    // The whole row, digits included.
+    speak(quarterList->selectedText(), kVolume);
+}
+
+void LiveClockWindow::speakMixedRow() {
+    speak(core::rowTail(mixedList->selectedText()), kVolume);
+}
+
+void LiveClockWindow::hideMixedList() {
+    mixedList->hide();
+}
+
+void LiveClockWindow::showLaUnaAnswer() {
+    laUnaAnswer->show();
+}
+
+void LiveClockWindow::checkLaUnaAnswer(int key) {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && laUnaAnswer->text() == QStringLiteral("La una")) {
+        laUnaAnswer->hide();
+        laUnaMark->setVisible(true);
+    }
+}
