@@ -205,8 +205,6 @@ void TestMatchTimeWindow::rightDialCountsAndDealsANewBoard() {
     QCOMPARE(m_window->wrongCount->text(), QStringLiteral("0"));
     QCOMPARE(m_window->targetDial(), 8);
     QCOMPARE(m_window->phraseShown->text(), QStringLiteral("Un quart i cinc d'una"));
-    QVERIFY_TIP(m_window->minuteHands[8], 243 + 34 * std::sin(M_PI * 120 / 180),
-                203 - 34 * std::cos(M_PI * 120 / 180));
     for (int k = 0; k < 8; ++k)
         QCOMPARE(m_window->dialPhrase(k), QStringLiteral("tres quarts i cinc de quatre"));
 
@@ -316,8 +314,6 @@ void TestMatchTimeWindow::screenReaderHearsWhatIsShown() {
     QCOMPARE(accessibleName(m_window->phraseShown), QStringLiteral("Dos quarts de set"));
     QCOMPARE(accessibleName(m_window->rightCount), QStringLiteral("0"));
     QCOMPARE(accessibleName(m_window->wrongCount), QStringLiteral("1"));
-    QCOMPARE(accessibleName(m_window->rightHeading), QStringLiteral("molt bé"));
-    QCOMPARE(accessibleName(m_window->wrongHeading), QStringLiteral("proves"));
 }
 
 QTEST_MAIN(TestMatchTimeWindow)
