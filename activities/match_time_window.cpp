@@ -1,6 +1,187 @@
 #include "activities/match_time_window.h"
 
+#include "core/phrases.h"
+#include "kit/fonts.h"
+#include "kit/label.h"
+#include "kit/picture_box.h"
+#include "kit/pictures.h"
+#include "kit/units.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kVolume = 120;
+constexpr int kRows = 144;
+
+// Each dial's hot spot, top-left in twips of the board. They are not on a
+// grid: neighbours leave gaps or overlap by a few pixels.
+constexpr std::array<QPoint, MatchTimeWindow::kDials> kHotSpotAt{{
+    {60, 30},
+    {1560, 30},
+    {2760, 60},
+    {-30, 1230},
+    {1500, 1170},
+    {3120, 1290},
+    {0, 2430},
+    {1470, 2430},
+    {3030, 2400},
+}};
+constexpr int kHotSpotWidth = 1485;
+constexpr int kHotSpotHeight = 1245;
+
+constexpr int kHourLength = 25;
+constexpr int kMinuteLength = 34;
+
+// The light orange rule between the two counts, in twips of the window.
+constexpr QPoint kRuleFrom{4950, 1560};
+constexpr QPoint kRuleTo{6660, 1560};
+constexpr int kRuleWidth = 6;
+
+constexpr QColor kLightOrange = kit::rgb(255, 224, 192);
+constexpr QColor kDarkGrey = kit::rgb(64, 64, 64);
+
+kit::PictureBox* greyStrip(QWidget& window, const char* name, const QRect& twips) {
+    auto* strip = new kit::PictureBox(&window);
+    strip->setObjectName(QString::fromLatin1(name));
+    strip->setBackColor(kit::rgb(224, 224, 224));
+    strip->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return strip;
+}
+
+kit::Label* overlayText(QWidget& window, const char* name, const QString& caption,
+                        const QRect& twips, const QFont& font, const QColor& color,
+                        Qt::Alignment alignment) {
+    auto* label = new kit::Label(window, QString::fromLatin1(name), caption);
+    label->setTransparent(true);
+    label->setFont(font);
+    label->setColors(color, Qt::transparent);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return label;
+}
+
+QPushButton* button(QWidget& window, const char* name, const QString& caption, const QRect& twips) {
+    auto* b = new QPushButton(caption, &window);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return b;
+}
+
+} // namespace
+
 MatchTimeWindow::MatchTimeWindow(core::Seams seams)
     : ActivityWindow(kit::Window::MatchTime, std::move(seams)) {
+    topStrip = greyStrip(*this, "topStrip", QRect(-330, 0, 7395, 75));
+
+    board = new kit::PictureBox(this);
+    board->setObjectName(QStringLiteral("board"));
+    board->setFramed(false);
+    board->setScale(kit::PictureBox::Scale::Pixels);
+    board->move(kit::px(60), kit::px(210));
+    board->setAutoSize(true);
+    board->setBitmap(kit::picture(QStringLiteral("board_dials_9")));
+
+    // Hour hands first, so a minute hand lying along its hour hand is drawn
+    // over it and the wider hour hand still shows at both sides.
+    for (int k = 0; k < kDials; ++k) {
+        auto* hand = new kit::LineWidget(*board, kit::rgb(128, 0, 0), 3);
+        hand->setObjectName(QStringLiteral("hourHands%1").arg(k));
+        hourHands[std::size_t(k)] = hand;
+    }
+    for (int k = 0; k < kDials; ++k) {
+        auto* hand = new kit::LineWidget(*board, kit::rgb(0, 128, 0), 2);
+        hand->setObjectName(QStringLiteral("minuteHands%1").arg(k));
+        minuteHands[std::size_t(k)] = hand;
+        const int row = k / 3;
+        const int column = k % 3;
+        m_hands[std::size_t(k)] = {43 + 100 * column, 43 + 80 * row, hourHands[std::size_t(k)],
+                                   kHourLength,       hand,          kMinuteLength};
+    }
+
+    // The hands are drawn on the board itself, so they never take a click
+    // from a hot spot. Where two hot spots overlap, the later dial is in front.
+    for (int k = 0; k < kDials; ++k) {
+        auto* spot = new kit::Label(*board, QStringLiteral("dialHotSpots%1").arg(k));
+        spot->setTransparent(true);
+        spot->setAccessibleName(QStringLiteral("Rellotge %1").arg(k + 1));
+        const QPoint at = kHotSpotAt[std::size_t(k)];
+        board->placeChild(*spot, QRect(at.x(), at.y(), kHotSpotWidth, kHotSpotHeight));
+        connect(spot, &kit::Label::clicked, this, [this, k] { checkAnswer(k); });
+        dialHotSpots[std::size_t(k)] = spot;
+    }
+    for (kit::Label* spot : dialHotSpots)
+        spot->raise();
+
+    middleStrip = greyStrip(*this, "middleStrip", QRect(-180, 3990, 7335, 105));
+
+    phraseShown = new kit::Label(*this, QStringLiteral("phraseShown"));
+    phraseShown->setFont(kit::font(QStringLiteral("Courier New"), 20.25, true));
+    phraseShown->setColors(kit::rgb(192, 0, 0), kit::rgb(255, 255, 255));
+    phraseShown->setFrameStyle(QFrame::Box | QFrame::Plain);
+    phraseShown->setLineWidth(1);
+    phraseShown->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    phraseShown->setIndent(0); // a framed label would otherwise push the text down
+    phraseShown->setGeometry(kit::twipsRect(180, 4080, 6735, 555));
+
+    const QFont heading = kit::font(QStringLiteral("MS Sans Serif"), 13.5, true);
+    rightHeading = overlayText(*this, "rightHeading", QStringLiteral("molt bé"),
+                               QRect(5250, 450, 1365, 345), heading, kLightOrange, Qt::AlignLeft);
+    rightCount = overlayText(*this, "rightCount", QStringLiteral("0"), QRect(5190, 630, 1155, 1035),
+                             kit::font(QStringLiteral("Courier New"), 48, true, true), kLightOrange,
+                             Qt::AlignHCenter);
+    wrongCount = overlayText(
+        *this, "wrongCount", QStringLiteral("0"), QRect(5220, 1440, 1155, 1035),
+        kit::font(QStringLiteral("Courier New"), 48, true), kDarkGrey, Qt::AlignHCenter);
+    wrongHeading = overlayText(*this, "wrongHeading", QStringLiteral("proves"),
+                               QRect(5190, 2220, 1365, 345), heading, kDarkGrey, Qt::AlignLeft);
+
+    speakButton =
+        button(*this, "speakButton", QStringLiteral("parla"), QRect(4830, 3300, 2025, 270));
+    newBoardButton =
+        button(*this, "newBoardButton", QStringLiteral(">>>>>"), QRect(4830, 3630, 2025, 315));
+    newBoardButton->setAccessibleName(QStringLiteral("Rellotges nous"));
+
+    connect(newBoardButton, &QPushButton::clicked, this, &MatchTimeWindow::dealBoard);
+    connect(speakButton, &QPushButton::clicked, this, &MatchTimeWindow::speakPhrase);
+    connect(phraseShown, &kit::Label::clicked, this, &MatchTimeWindow::speakPhrase);
+
     kit::centre(*this);
+    dealBoard();
+}
+
+void MatchTimeWindow::dealBoard() {
+    const QStringList& rows = core::phraseList();
+    // Each dial draws on its own, so two dials may show the same time.
+    for (int k = 0; k < kDials; ++k) {
+        const int row = draw(kRows);
+        const QString& item = rows.at(row);
+        m_rows[std::size_t(k)] = row;
+        m_phrases[std::size_t(k)] = core::rowPhrase(item);
+        core::placeHands(m_hands[std::size_t(k)], core::rowHour(item), core::rowMinute(item));
+    }
+    m_target = draw(kDials);
+    phraseShown->setText(m_phrases[std::size_t(m_target)]);
+}
+
+void MatchTimeWindow::checkAnswer(int dial) {
+    // Only the target's place is right: another dial with the same phrase is
+    // a wrong try.
+    kit::Label* count = dial == m_target ? rightCount : wrongCount;
+    count->setText(kit::captionText(static_cast<int>(count->number()) + 1));
+    if (dial == m_target)
+        dealBoard();
+}
+
+void MatchTimeWindow::speakPhrase() {
+    speak(phraseShown->text(), kVolume);
+}
+
+void MatchTimeWindow::paintEvent(QPaintEvent* event) {
+    ActivityWindow::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(kit::rgb(255, 192, 128), kRuleWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(kit::px(kRuleFrom.x()), kit::px(kRuleFrom.y()), kit::px(kRuleTo.x()),
+                     kit::px(kRuleTo.y()));
 }

@@ -1,0 +1,46 @@
+// Opening the match-time window, load and first paint, offscreen, against
+// opening a bare window of the same size; then dealing a new board of nine
+// dials and repainting what changed, and the same with the whole window
+// repainted. Prints medians.
+//   match_time_open [runs]     (default 50)
+#include "activities/match_time_window.h"
+#include "bench/window_open.h"
+
+namespace {
+
+double dealOnce(MatchTimeWindow& window, bool wholeWindow) {
+    QElapsedTimer clock;
+    clock.start();
+    window.dealBoard();
+    if (wholeWindow)
+        window.repaint();
+    else
+        QCoreApplication::sendPostedEvents(); // the update requests the new board posted
+    return clock.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = bench::runsFrom(argc, argv);
+    bench::reportOpening(
+        "match-time window", [] { return new MatchTimeWindow(core::realSeams()); }, QSize(471, 310),
+        runs);
+
+    MatchTimeWindow window(core::realSeams());
+    window.show();
+    window.grab();
+    QCoreApplication::processEvents();
+    std::vector<double> changed, whole;
+    for (int i = 0; i < runs * 4; ++i) {
+        changed.push_back(dealOnce(window, false));
+        whole.push_back(dealOnce(window, true));
+    }
+    std::printf("new board, changed part repainted: %.3f ms (median of %d; target under 3 ms)\n",
+                bench::median(changed), runs * 4);
+    std::printf("new board, whole window repainted: %.3f ms (median of %d)\n", bench::median(whole),
+                runs * 4);
+    return 0;
+}

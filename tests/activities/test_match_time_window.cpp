@@ -1,0 +1,320 @@
+#include "activities/match_time_window.h"
+#include "core/phrases.h"
+#include "kit/label.h"
+#include "tests/activities/scripted_seams.h"
+
+#include <QAccessible>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+// The draw that gives a whole number n out of `choices`.
+double pick(int n, int choices) {
+    return (n + 0.5) / choices;
+}
+
+using Board = std::array<int, MatchTimeWindow::kDials>;
+
+// Nine rows of the phrase list, then the target.
+std::deque<double> drawsFor(const Board& rows, int target) {
+    std::deque<double> draws;
+    for (int row : rows)
+        draws.push_back(pick(row, 144));
+    draws.push_back(pick(target, 9));
+    return draws;
+}
+
+// 12.15, 03.00, 06.30 / 12.00, 11.55, 03.45 / 01.00, 10.15, 12.15 again.
+constexpr Board kBoard{3, 36, 78, 0, 143, 45, 12, 123, 3};
+
+// Where the board sits in the window, in pixels.
+constexpr QPoint kBoardAt{4, 14};
+
+QPoint dialCentre(int dial) {
+    return QPoint(43 + 100 * (dial % 3), 43 + 80 * (dial / 3));
+}
+
+// Some pixel within one of the point is of the colour: the hands are drawn
+// without smoothing, and a width-2 line may fall either side of its axis.
+bool colourNear(const QImage& image, QPointF at, QColor colour) {
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (image.pixelColor(qRound(at.x()) + dx, qRound(at.y()) + dy) == colour)
+                return true;
+    return false;
+}
+
+QString accessibleName(QWidget* widget) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class TestMatchTimeWindow final : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void boardShowsTheDrawnRows();
+    void handsAreDrawnOnTheirOwnDials();
+    void clickAtBoardPoint_data();
+    void clickAtBoardPoint();
+    void rightDialCountsAndDealsANewBoard();
+    void wrongDialCountsEachTimeAndKeepsTheBoard();
+    void samePhraseOnAnotherDialIsWrong();
+    void newBoardButtonKeepsBothCounts();
+    void speakingChangesNothing_data();
+    void speakingChangesNothing();
+    void reopeningStartsAtZero();
+    void screenReaderHearsWhatIsShown();
+
+private:
+    void open(const Board& rows, int target);
+    void clickWindow(QPoint at);
+    void clickDial(int dial);
+
+    Script m_script;
+    QPointer<MatchTimeWindow> m_window;
+};
+
+void TestMatchTimeWindow::init() {
+    m_script = Script();
+}
+
+void TestMatchTimeWindow::cleanup() {
+    QVERIFY(!m_script.ranOut);
+    delete m_window;
+}
+
+void TestMatchTimeWindow::open(const Board& rows, int target) {
+    m_script.draws = drawsFor(rows, target);
+    m_window = new MatchTimeWindow(m_script.seams());
+    QVERIFY(m_script.draws.empty());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+// Through the window system, so the click lands on whatever is in front.
+void TestMatchTimeWindow::clickWindow(QPoint at) {
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, at);
+}
+
+void TestMatchTimeWindow::clickDial(int dial) {
+    clickWindow(kBoardAt + dialCentre(dial));
+}
+
+void TestMatchTimeWindow::boardShowsTheDrawnRows() {
+    open(kBoard, 8);
+    struct Tips {
+        QPointF hour;
+        QPointF minute;
+    };
+    // Worked out by hand from each row's time; the dial of 12.15 shows the
+    // hour hand a quarter of the way from twelve to one.
+    const std::array<Tips, 9> tips{{
+        {{46.263, 18.214}, {77, 43}},
+        {{168, 43}, {143, 9}},
+        {{236.530, 67.148}, {243, 77}},
+        {{43, 98}, {43, 89}},
+        {{141.910, 98.024}, {126, 93.555}},
+        {{266.097, 132.567}, {209, 123}},
+        {{55.5, 181.349}, {43, 169}},
+        {{123.166, 187.781}, {177, 203}},
+        {{246.263, 178.214}, {277, 203}},
+    }};
+    for (int k = 0; k < 9; ++k) {
+        const auto i = std::size_t(k);
+        QVERIFY_TIP(m_window->hourHands[i], tips[i].hour.x(), tips[i].hour.y());
+        QVERIFY_TIP(m_window->minuteHands[i], tips[i].minute.x(), tips[i].minute.y());
+        for (const kit::LineWidget* hand : {m_window->hourHands[i], m_window->minuteHands[i]}) {
+            QCOMPARE(hand->X2(), float(dialCentre(k).x()));
+            QCOMPARE(hand->Y2(), float(dialCentre(k).y()));
+        }
+        QCOMPARE(m_window->dialRow(k), kBoard[i]);
+        QCOMPARE(m_window->dialPhrase(k), core::rowPhrase(core::phraseList().at(kBoard[i])));
+    }
+    QCOMPARE(m_window->targetDial(), 8);
+    QCOMPARE(m_window->phraseShown->text(), QStringLiteral("Un quart d'una"));
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("0"));
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("0"));
+    QVERIFY(m_script.spoken.empty());
+}
+
+void TestMatchTimeWindow::handsAreDrawnOnTheirOwnDials() {
+    open(kBoard, 0);
+    const QImage shot = m_window->grab().toImage();
+    for (int k = 0; k < 9; ++k) {
+        const auto i = std::size_t(k);
+        const QPointF centre = kBoardAt + dialCentre(k);
+        const kit::LineWidget& hour = *m_window->hourHands[i];
+        const kit::LineWidget& minute = *m_window->minuteHands[i];
+        // Halfway along the hour hand, and past its tip on the minute hand.
+        const QPointF hourMid = centre + (QPointF(hour.X1(), hour.Y1()) + kBoardAt - centre) * 0.5;
+        const QPointF minuteOut =
+            centre + (QPointF(minute.X1(), minute.Y1()) + kBoardAt - centre) * (30.0 / 34.0);
+        QVERIFY2(colourNear(shot, hourMid, QColor(128, 0, 0)), qPrintable(QString::number(k)));
+        QVERIFY2(colourNear(shot, minuteOut, QColor(0, 128, 0)), qPrintable(QString::number(k)));
+    }
+}
+
+void TestMatchTimeWindow::clickAtBoardPoint_data() {
+    // A point of the board, in its pixels, and the dial that takes a click
+    // there, or -1 for a gap between hot spots.
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("dial");
+    for (int k = 0; k < 9; ++k)
+        QTest::addRow("centre of dial %d, under its hands", k) << dialCentre(k) << k;
+    QTest::newRow("tip of an hour hand") << QPoint(167, 43) << 1;
+    QTest::newRow("gap between dials 0 and 1") << QPoint(103, 40) << -1;
+    QTest::newRow("gap between dials 3 and 4") << QPoint(98, 120) << -1;
+    QTest::newRow("gap between dials 4 and 7") << QPoint(150, 161) << -1;
+    QTest::newRow("gap between dials 7 and 8") << QPoint(199, 200) << -1;
+    QTest::newRow("right of dial 5") << QPoint(298, 123) << 5;
+    QTest::newRow("dials 1 and 2 overlap") << QPoint(190, 40) << 2;
+    QTest::newRow("dials 0 and 3 overlap") << QPoint(50, 83) << 3;
+    QTest::newRow("dials 0 and 4 overlap") << QPoint(102, 80) << 4;
+    QTest::newRow("dials 2 and 5 overlap") << QPoint(250, 86) << 5;
+    QTest::newRow("dials 3 and 6 overlap") << QPoint(50, 163) << 6;
+    QTest::newRow("dials 6 and 7 overlap") << QPoint(98, 200) << 7;
+    QTest::newRow("dials 5 and 8 overlap") << QPoint(250, 165) << 8;
+    QTest::newRow("below the last row") << QPoint(150, 246) << -1;
+}
+
+void TestMatchTimeWindow::clickAtBoardPoint() {
+    QFETCH(QPoint, at);
+    QFETCH(int, dial);
+    // The dial expected is the target, so any other dial would count wrong.
+    open(kBoard, std::max(dial, 0));
+    if (dial >= 0)
+        m_script.draws = drawsFor(kBoard, 0);
+    clickWindow(kBoardAt + at);
+    QCOMPARE(m_window->rightCount->text(), dial >= 0 ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("0"));
+    QVERIFY(m_script.draws.empty());
+}
+
+void TestMatchTimeWindow::rightDialCountsAndDealsANewBoard() {
+    open(kBoard, 4);
+    const Board next{46, 46, 46, 46, 46, 46, 46, 46, 4};
+    m_script.draws = drawsFor(next, 8);
+    clickDial(4);
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("1"));
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("0"));
+    QCOMPARE(m_window->targetDial(), 8);
+    QCOMPARE(m_window->phraseShown->text(), QStringLiteral("Un quart i cinc d'una"));
+    for (int k = 0; k < 8; ++k)
+        QCOMPARE(m_window->dialPhrase(k), QStringLiteral("tres quarts i cinc de quatre"));
+
+    // The count goes on from what it shows.
+    m_script.draws = drawsFor(kBoard, 0);
+    clickDial(8);
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("2"));
+    QVERIFY(m_script.spoken.empty());
+}
+
+void TestMatchTimeWindow::wrongDialCountsEachTimeAndKeepsTheBoard() {
+    open(kBoard, 2);
+    const QString phrase = m_window->phraseShown->text();
+    const QPointF tip(m_window->hourHands[2]->X1(), m_window->hourHands[2]->Y1());
+    clickDial(5);
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("1"));
+    clickDial(5);
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("2"));
+    clickDial(0);
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("3"));
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("0"));
+    QCOMPARE(m_script.drawsTaken, 10);
+    QCOMPARE(m_window->phraseShown->text(), phrase);
+    QCOMPARE(m_window->targetDial(), 2);
+    for (int k = 0; k < 9; ++k)
+        QCOMPARE(m_window->dialRow(k), kBoard[std::size_t(k)]);
+    QVERIFY_TIP(m_window->hourHands[2], tip.x(), tip.y());
+    QVERIFY(m_script.spoken.empty());
+}
+
+void TestMatchTimeWindow::samePhraseOnAnotherDialIsWrong() {
+    // Dials 0 and 8 both show 12.15; the target is dial 8.
+    open(kBoard, 8);
+    QCOMPARE(m_window->dialPhrase(0), m_window->phraseShown->text());
+    clickDial(0);
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("1"));
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("0"));
+    QCOMPARE(m_script.drawsTaken, 10);
+    m_script.draws = drawsFor(kBoard, 3);
+    clickDial(8);
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("1"));
+}
+
+void TestMatchTimeWindow::newBoardButtonKeepsBothCounts() {
+    open(kBoard, 1);
+    clickDial(7);
+    m_script.draws = drawsFor(kBoard, 6);
+    clickDial(1);
+    const Board next{143, 142, 141, 140, 139, 138, 137, 136, 135};
+    m_script.draws = drawsFor(next, 0);
+    QTest::mouseClick(m_window->newBoardButton, Qt::LeftButton);
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("1"));
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("1"));
+    for (int k = 0; k < 9; ++k)
+        QCOMPARE(m_window->dialRow(k), next[std::size_t(k)]);
+    QCOMPARE(m_window->targetDial(), 0);
+    QCOMPARE(m_window->phraseShown->text(), QStringLiteral("tres quarts i deu de dotze"));
+    QVERIFY(m_script.spoken.empty());
+}
+
+void TestMatchTimeWindow::speakingChangesNothing_data() {
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("parla") << true;
+    QTest::newRow("the phrase strip") << false;
+}
+
+void TestMatchTimeWindow::speakingChangesNothing() {
+    QFETCH(bool, byButton);
+    open(kBoard, 5);
+    clickDial(0);
+    for (int i = 0; i < 2; ++i) {
+        if (byButton)
+            QTest::mouseClick(m_window->speakButton, Qt::LeftButton);
+        else
+            clickWindow(m_window->phraseShown->geometry().center());
+    }
+    QCOMPARE(m_script.spoken.size(), std::size_t(2));
+    for (const Script::Speech& speech : m_script.spoken) {
+        QCOMPARE(speech.text, QStringLiteral("tres quarts de quatre"));
+        QCOMPARE(speech.volume, 120);
+    }
+    QCOMPARE(m_script.drawsTaken, 10);
+    QCOMPARE(m_window->phraseShown->text(), QStringLiteral("tres quarts de quatre"));
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("0"));
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("1"));
+}
+
+void TestMatchTimeWindow::reopeningStartsAtZero() {
+    open(kBoard, 3);
+    clickDial(4);
+    m_script.draws = drawsFor(kBoard, 3);
+    clickDial(3);
+    QVERIFY(m_window->close());
+    QTRY_VERIFY(m_window.isNull());
+    open(kBoard, 3);
+    QCOMPARE(m_window->rightCount->text(), QStringLiteral("0"));
+    QCOMPARE(m_window->wrongCount->text(), QStringLiteral("0"));
+}
+
+void TestMatchTimeWindow::screenReaderHearsWhatIsShown() {
+    open(kBoard, 2);
+    clickDial(0);
+    for (int k = 0; k < 9; ++k)
+        QCOMPARE(accessibleName(m_window->dialHotSpots[std::size_t(k)]),
+                 QStringLiteral("Rellotge %1").arg(k + 1));
+    QCOMPARE(accessibleName(m_window->phraseShown), QStringLiteral("Dos quarts de set"));
+    QCOMPARE(accessibleName(m_window->rightCount), QStringLiteral("0"));
+    QCOMPARE(accessibleName(m_window->wrongCount), QStringLiteral("1"));
+}
+
+QTEST_MAIN(TestMatchTimeWindow)
+#include "test_match_time_window.moc"
