@@ -141,12 +141,14 @@ MoveHandsWindow::MoveHandsWindow(core::Seams seams)
     }
     m_emptySquare = scoreSquares[0]->backColor();
 
-    targetHour =
-        digits(*this, QStringLiteral("targetHour"), QStringLiteral("12"), {705, 3390, 1905, 1335});
-    targetColon =
-        digits(*this, QStringLiteral("targetColon"), QStringLiteral(":"), {1920, 3330, 1605, 1395});
+    // Each label goes to the back as it is made, so the last one made comes
+    // first to a screen reader: made from the right, they read "08 : 35".
     targetMinute = digits(*this, QStringLiteral("targetMinute"), QStringLiteral("66"),
                           {2310, 3390, 1605, 1395});
+    targetColon =
+        digits(*this, QStringLiteral("targetColon"), QStringLiteral(":"), {1920, 3330, 1605, 1395});
+    targetHour =
+        digits(*this, QStringLiteral("targetHour"), QStringLiteral("12"), {705, 3390, 1905, 1335});
 
     handsScrollBar = new QScrollBar(Qt::Horizontal, this);
     handsScrollBar->setObjectName(QStringLiteral("handsScrollBar"));

@@ -425,6 +425,14 @@ void TestMoveHandsWindow::scrollBarAnswersKeysAndAccessibility() {
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_window->scoreGrid);
     QVERIFY(grid);
     QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Quadres d'encerts"));
+    // A screen reader reads the digits as they stand: hour, colon, minute.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window);
+    const auto place = [window](QWidget* label) {
+        return window->indexOfChild(QAccessible::queryAccessibleInterface(label));
+    };
+    QVERIFY(place(m_window->targetHour) >= 0);
+    QVERIFY(place(m_window->targetHour) < place(m_window->targetColon));
+    QVERIFY(place(m_window->targetColon) < place(m_window->targetMinute));
 }
 
 QTEST_MAIN(TestMoveHandsWindow)
