@@ -103,8 +103,10 @@ int minutesAfterPull(int minutes, int pointedMinute) {
 
 MoveHandsWindow::MoveHandsWindow(core::Seams seams)
     : ActivityWindow(kit::Window::MoveHands, std::move(seams)) {
-    faceBorder =
-        pictureBox(*this, QStringLiteral("faceBorder"), {780, 240, 3240, 3195}, "face_picnic");
+    // The box behind the face shows only its sunken frame: the face covers
+    // its inner area exactly, so the picnic face it once held is never seen
+    // and is not drawn (that would double the time to open).
+    faceBorder = pictureBox(*this, QStringLiteral("faceBorder"), {780, 240, 3240, 3195});
     face = pictureBox(*this, QStringLiteral("face"), {810, 270, 3180, 3135}, "face_script");
     face->setScale(kit::PictureBox::Scale::Pixels);
     face->setMouseTracking(true);

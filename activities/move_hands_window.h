@@ -42,7 +42,7 @@ public:
 
     explicit MoveHandsWindow(core::Seams seams);
 
-    kit::PictureBox* faceBorder; // a second face just behind, seen as a frame
+    kit::PictureBox* faceBorder; // just behind the face, seen as a frame
     kit::PictureBox* face;
     kit::LineWidget* hourHand;
     kit::LineWidget* minuteHand;
