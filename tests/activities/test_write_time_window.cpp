@@ -2,6 +2,7 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/text_box.h"
+#include "kit/window_frames.h"
 #include "tests/activities/scripted_seams.h"
 
 #include <QComboBox>
@@ -84,7 +85,8 @@ void TestWriteTimeWindow::cleanup() {
 void TestWriteTimeWindow::open(std::initializer_list<double> draws) {
     m_script.draws.assign(draws);
     m_window = new WriteTimeWindow(m_script.seams());
-    m_window->show();
+    // As the menu opens it; without a window manager nothing else activates it.
+    kit::showWindow(*m_window);
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QTRY_VERIFY(m_window->answerBox->hasFocus());
 }
@@ -323,10 +325,9 @@ void TestWriteTimeWindow::activationListsFontsOnceAndFocusesTheAnswer() {
         m_window->fontList->setCurrentIndex(families.size() - 1);
         m_window->helpButton->setFocus();
         m_window->move(centred + QPoint(40, 30));
-        other.show();
-        other.activateWindow();
+        kit::showWindow(other);
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        m_window->activateWindow();
+        kit::showWindow(*m_window);
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         QCOMPARE(m_window->fontList->count(), families.size());
         QCOMPARE(m_window->fontList->currentIndex(), 0);
