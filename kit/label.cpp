@@ -14,8 +14,10 @@ Label::Label(QWidget& container, const QString& name, const QString& caption)
 }
 
 void Label::setTransparent(bool transparent) {
+    // A child that fills nothing already shows its container through.
+    // WA_TranslucentBackground would add nothing, and on a label placed
+    // straight on a window it leaves the whole window black under X11.
     setAutoFillBackground(!transparent);
-    setAttribute(Qt::WA_TranslucentBackground, transparent);
 }
 
 void Label::setColors(const QColor& fore, const QColor& back) {
