@@ -6,11 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace core {
 
@@ -20,40 +17,6 @@ QByteArray speechRecord(const QString& text) {
     QByteArray record = QByteArray::fromStdString(cp1252::encode(utf16)).left(kRecordSize);
     record.append(kRecordSize - record.size(), ' ');
     return record;
-}
-
-QString scratchFilePath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return QDir(folder).filePath(QStringLiteral("lloc.dat"));
-}
-
-bool writeRecord(const QString& path, const QByteArray& record, QString* error) {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        if (error)
-            *error = QStringLiteral("cannot open %1: %2")
-                         .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    qsizetype done = 0;
-    while (done < record.size()) {
-        const ssize_t n = ::pwrite(fd, record.constData() + done,
-                                   static_cast<std::size_t>(record.size() - done), done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (error)
-                *error = QStringLiteral("cannot write %1: %2")
-                             .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-            ::close(fd);
-            return false;
-        }
-        done += n;
-    }
-    return ::close(fd) == 0;
 }
 
 QStringList speakerArguments(int volume, const QString& path) {
@@ -71,20 +34,38 @@ QString speakerProgram() {
     return QStandardPaths::findExecutable(name);
 }
 
+namespace {
+
+// A child clicks many phrases; one line per cause is enough for whoever reads
+// the terminal.
+void warnOnce(const QString& message) {
+    static QSet<QString> given;
+    if (given.contains(message))
+        return;
+    given.insert(message);
+    qWarning("speech: %s", qPrintable(message));
+}
+
+} // namespace
+
 void speak(const QString& text, int volume) {
-    const QString path = scratchFilePath();
-    QString error;
-    if (!writeRecord(path, speechRecord(text), &error)) {
-        qWarning("speech: %s", qPrintable(error));
+    QString problem;
+    const QString path = scratchFilePath(&problem);
+    if (path.isEmpty()) {
+        warnOnce(problem + QStringLiteral("; speech is off"));
+        return;
+    }
+    if (!writeRecord(path, speechRecord(text), &problem)) {
+        warnOnce(QStringLiteral("cannot use the scratch file %1; speech is off").arg(problem));
         return;
     }
     const QString program = speakerProgram();
     if (program.isEmpty()) {
-        qWarning("speech: no speech program \"sv\" beside the program or on the PATH");
+        warnOnce(QStringLiteral("no speech program \"sv\" beside the program or on the PATH"));
         return;
     }
     if (!QProcess::startDetached(program, speakerArguments(volume, path)))
-        qWarning("speech: could not start %s", qPrintable(program));
+        warnOnce(QStringLiteral("could not start %1").arg(program));
 }
 
 } // namespace core

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/scratch_file.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -14,14 +16,6 @@ inline constexpr int kRecordSize = 200;
 // right to 200 bytes, or cut after 200 characters.
 QByteArray speechRecord(const QString& text);
 
-// lloc.dat in the per-user runtime folder.
-QString scratchFilePath();
-
-// Rewrites bytes 0 to 199 of the file with the record, creating it (0600)
-// when missing. Never follows a symbolic link and never shortens the file.
-// Returns false, with a reason in error, when it could not.
-bool writeRecord(const QString& path, const QByteArray& record, QString* error = nullptr);
-
 // "/I:c /L:1 /V:<volume> /F:<path>"
 QStringList speakerArguments(int volume, const QString& path);
 
@@ -30,7 +24,8 @@ QStringList speakerArguments(int volume, const QString& path);
 QString speakerProgram();
 
 // Writes the record and starts the speech program without waiting for it.
-// Failures never reach the child: they end as one warning on stderr.
+// Failures never reach the child: each cause is one warning on stderr, given
+// once however many phrases follow.
 void speak(const QString& text, int volume);
 
 } // namespace core

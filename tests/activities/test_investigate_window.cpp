@@ -4,6 +4,7 @@
 #include "tests/activities/scripted_seams.h"
 
 #include <QPushButton>
+#include <malloc.h>
 
 namespace {
 
@@ -38,6 +39,7 @@ private slots:
     void buttonDrawsFiveMinuteTimeAndSelectsItsRow();
     void buttonOnTheSelectedRowSpeaksNothing();
     void downKeyWalksEveryPhraseOnce();
+    void reopeningLeavesNoDrawingsBehind();
 
 private:
     void open(std::initializer_list<double> loadDraws);
@@ -181,6 +183,29 @@ void TestInvestigateWindow::downKeyWalksEveryPhraseOnce() {
         QCOMPARE(m_script.spoken[std::size_t(row)].text, core::rowTail(core::phraseList().at(row)));
         QCOMPARE(m_script.spoken[std::size_t(row)].volume, 100);
     }
+}
+
+void TestInvestigateWindow::reopeningLeavesNoDrawingsBehind() {
+    const auto openAndClose = [this] {
+        m_script.draws = {0.0, 0.0};
+        auto* window = new InvestigateWindow(m_script.seams());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->repaint();
+        delete window;
+    };
+    const auto heapKb = [] { return static_cast<long>(mallinfo2().uordblks / 1024); };
+    openAndClose();
+    const long afterOne = heapKb();
+    if (afterOne == 0)
+        QSKIP("this allocator does not report its heap");
+    for (int i = 0; i < 20; ++i)
+        openAndClose();
+    // Each opening used to leave about 30 kB of button drawings behind.
+    QVERIFY2(heapKb() - afterOne < 200, qPrintable(QStringLiteral("heap %1 kB after one opening, "
+                                                                  "%2 kB after twenty more")
+                                                       .arg(afterOne)
+                                                       .arg(heapKb())));
 }
 
 QTEST_MAIN(TestInvestigateWindow)

@@ -44,6 +44,7 @@ private slots:
     void hotSpotOfLaUnaCoversItsDot();
     void redMarkBesideLaUnaHasRoom();
     void iconsDarkenFromPinkToRed();
+    void renderedOncePerRatio();
 };
 
 void TestPictures::everyPictureRenders_data() {
@@ -239,6 +240,16 @@ void TestPictures::iconsDarkenFromPinkToRed() {
         QVERIFY2(lightness < previous, qPrintable(QStringLiteral("icon %1").arg(i)));
         previous = lightness;
     }
+}
+
+void TestPictures::renderedOncePerRatio() {
+    // A window opened again reuses what was rendered for it before.
+    const QPixmap first = kit::picture(QStringLiteral("board_train"), 1.0);
+    QCOMPARE(kit::picture(QStringLiteral("board_train"), 1.0).cacheKey(), first.cacheKey());
+    const QPixmap sharp = kit::picture(QStringLiteral("board_train"), 2.0);
+    QVERIFY(sharp.cacheKey() != first.cacheKey());
+    QCOMPARE(sharp.size(), first.size() * 2);
+    QCOMPARE(kit::picture(QStringLiteral("board_train"), 2.0).cacheKey(), sharp.cacheKey());
 }
 
 QTEST_MAIN(TestPictures)
