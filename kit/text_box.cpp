@@ -17,8 +17,8 @@ void TextBox::setColors(const QColor& text, const QColor& back) {
 
 void TextBox::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
-    if (event->isAutoRepeat())
-        return;
+    // A held key reports a release with each repeat too, so every letter it
+    // types is checked the moment it appears.
     emit keyReleased(event->key(), event->modifiers());
 }
 

@@ -53,6 +53,7 @@ private slots:
     void handsShowTheQuestion();
     void typing_data();
     void typing();
+    void heldKeyLeavesNoWrongLetters();
     void helpShowsTheAnswerAndTheSolveTurnsMaroon_data();
     void helpShowsTheAnswerAndTheSolveTurnsMaroon();
     void skippingKeepsTheAnswersButNotTheHelp_data();
@@ -197,6 +198,23 @@ void TestWriteTimeWindow::typing() {
     QCOMPARE(m_script.drawsTaken, 1 + solved);
     QCOMPARE(m_window->bars[0]->backColor(), solved ? kYellow : kGrey);
     m_script.draws.clear(); // the second draw was only there for a solve
+}
+
+void TestWriteTimeWindow::heldKeyLeavesNoWrongLetters() {
+    open({row(kLesTres)});
+    QTest::keyClicks(m_window->answerBox, "Le");
+    // Holding x: the platform repeats press and release until the key is let go.
+    const auto send = [this](QEvent::Type type, bool repeat) {
+        QKeyEvent event(type, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"), repeat);
+        QCoreApplication::sendEvent(m_window->answerBox, &event);
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; i < 4; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    send(QEvent::KeyRelease, false);
+    QCOMPARE(m_window->answerBox->text(), QStringLiteral("Le"));
 }
 
 void TestWriteTimeWindow::helpShowsTheAnswerAndTheSolveTurnsMaroon_data() {
