@@ -28,10 +28,13 @@ EMBLEM = "#dde9fb"
 
 # The 212 x 209 faces are shown by two windows whose hands turn about
 # slightly different points: (103, 103) in the move-the-hands window and
-# (107, 107) in the write-the-time window. The dial sits halfway, so both
-# centres land well inside the emblem.
+# (107, 107) in the write-the-time window. Each face is drawn about the point
+# of the window that shows it; the one both show sits halfway, so both
+# centres land well inside its emblem.
 FACE_W, FACE_H = 212, 209
-FACE_C = (105, 105)
+MOVE_HANDS_C = (103, 103)
+WRITE_TIME_C = (107, 107)
+SHARED_FACE_C = (105, 105)
 # The move-the-hands window shows only 208 x 205 pixels of a face, so the rim
 # stays inside that.
 FACE_R = 98
@@ -274,39 +277,39 @@ def place(svg, c, scale, parts):
 
 # -------------------------------------------------------------------- faces
 
-def face_base(svg, back, dial, rim, rim_width=4):
+def face_base(svg, c, back, dial, rim, rim_width=4):
     svg.rect(0, 0, FACE_W, FACE_H, fill=back)
-    cx, cy = FACE_C
+    cx, cy = c
     svg.circle(cx + 1.5, cy + 2, FACE_R, fill="#000000", fill_opacity=0.12)
     svg.circle(cx, cy, FACE_R, fill=dial, stroke=rim, stroke_width=rim_width)
 
 
-def face_script(svg):
+def face_script(svg, c):
     back = svg.linear(0, 0, FACE_W, FACE_H, [(0, "#cfe3f6"), (1, "#a9c8e8")])
-    face_base(svg, back, "#ffffff", "#7d9fc0")
-    star(svg, FACE_C, 62, "#d2d5da", 1.4)
-    hour_strokes(svg, FACE_C, 88, 94, "#8a8f99", 2.2)
-    numerals(svg, FACE_C, 75, arabic(), 25, SCRIPT, "#263238", weight="normal", lift=0.35)
-    svg.circle(*FACE_C, 3, fill="#8a8f99")
+    face_base(svg, c, back, "#ffffff", "#7d9fc0")
+    star(svg, c, 62, "#d2d5da", 1.4)
+    hour_strokes(svg, c, 88, 94, "#8a8f99", 2.2)
+    numerals(svg, c, 75, arabic(), 25, SCRIPT, "#263238", weight="normal", lift=0.35)
+    svg.circle(*c, 3, fill="#8a8f99")
 
 
-def face_roman_picnic(svg):
+def face_roman_picnic(svg, c):
     back = svg.linear(0, 0, 0, FACE_H, [(0, "#dff2cf"), (1, "#b9e0a0")])
-    face_base(svg, back, "#fffdf4", "#5e9c46")
-    star(svg, FACE_C, 62, "#b4b4b4", 1.4)
+    face_base(svg, c, back, "#fffdf4", "#5e9c46")
+    star(svg, c, 62, "#b4b4b4", 1.4)
     for h in range(12):
-        svg.circle(*at(FACE_C, 91, h), 4.6, fill="#ffd21f", stroke="#c99a00", stroke_width=1)
-    numerals(svg, FACE_C, 74, ROMAN, 17, SERIF, NAVY, lift=0.34)
-    place(svg, FACE_C, 1.0, emblem_square(EMBLEM, NAVY) + tree_and_bench(NAVY))
+        svg.circle(*at(c, 91, h), 4.6, fill="#ffd21f", stroke="#c99a00", stroke_width=1)
+    numerals(svg, c, 74, ROMAN, 17, SERIF, NAVY, lift=0.34)
+    place(svg, c, 1.0, emblem_square(EMBLEM, NAVY) + tree_and_bench(NAVY))
 
 
-def face_24h(svg):
-    face_base(svg, "#e2e4e9", "#ffffff", "#9a9ea8")
-    star(svg, FACE_C, 62, "#c4c7cc", 1.4)
-    hour_strokes(svg, FACE_C, 90, 95, "#a0a4ac", 2)
+def face_24h(svg, c):
+    face_base(svg, c, "#e2e4e9", "#ffffff", "#9a9ea8")
+    star(svg, c, 62, "#c4c7cc", 1.4)
+    hour_strokes(svg, c, 90, 95, "#a0a4ac", 2)
     labels = ["24"] + [str(h) for h in range(13, 24)]
-    numerals(svg, FACE_C, 76, labels, 21, SANS, "#ffffff", outline=("#7b7f88", 1.3))
-    place(svg, FACE_C, 1.0, wrist_watch())
+    numerals(svg, c, 76, labels, 21, SANS, "#ffffff", outline=("#7b7f88", 1.3))
+    place(svg, c, 1.0, wrist_watch())
 
 
 def stone(svg, rng, count, colours, x0, y0, w, h):
@@ -319,7 +322,7 @@ def stone(svg, rng, count, colours, x0, y0, w, h):
         svg.circle(x, y, r, fill=colour, fill_opacity=round(0.06 + rng.random() * 0.12, 2))
 
 
-def face_embossed(svg, dark):
+def face_embossed(svg, c, dark):
     rng = random.Random(12 if dark else 21)
     if dark:
         outer, dial, hi, lo, ink = "#3c3c3e", "#6a6a6c", "#9a9a9c", "#1c1c1e", "#6a6a6c"
@@ -327,14 +330,14 @@ def face_embossed(svg, dark):
         outer, dial, hi, lo, ink = "#9c9b96", "#cfcdc7", "#f4f3ef", "#6d6b66", "#cfcdc7"
     svg.rect(0, 0, FACE_W, FACE_H, fill=outer)
     stone(svg, rng, 500, ["#000000", "#ffffff", "#7a6e5c"], 0, 0, FACE_W, FACE_H)
-    cx, cy = FACE_C
+    cx, cy = c
     # A raised disc: light from the top left.
     svg.circle(cx - 1.5, cy - 1.5, FACE_R, fill=hi)
     svg.circle(cx + 1.5, cy + 1.5, FACE_R, fill=lo)
     svg.circle(cx, cy, FACE_R, fill=dial)
     stone(svg, rng, 420, ["#000000", "#ffffff"], cx - 80, cy - 80, 160, 160)
     for h, label in enumerate(arabic()):
-        x, y = at(FACE_C, 76, h)
+        x, y = at(c, 76, h)
         svg.text(x - 1.2, y - 1.2, label, 26, SERIF, hi, lift=0.35)
         svg.text(x + 1.2, y + 1.2, label, 26, SERIF, lo, lift=0.35)
         svg.text(x, y, label, 26, SERIF, ink, lift=0.35)
@@ -365,43 +368,43 @@ def lined_paper(svg, width, height):
     svg.line(26.5, 0, 26.5, height, stroke="#e08a8a", stroke_width=1.2)
 
 
-def face_picnic(svg):
+def face_picnic(svg, c):
     lined_paper(svg, FACE_W, FACE_H)
-    svg.circle(*FACE_C, FACE_R, fill="none", stroke="#e8862a", stroke_width=2.5)
-    star(svg, FACE_C, 62, "#f08c28", 1.8)
-    hour_strokes(svg, FACE_C, 90, 95, "#e8862a", 2.4)
-    numerals(svg, FACE_C, 76, arabic(), 25, ROUND, "#ffffff", outline=(NAVY, 1.5))
-    place(svg, FACE_C, 1.0, emblem_square(EMBLEM, NAVY) + tree_and_bench(NAVY))
+    svg.circle(*c, FACE_R, fill="none", stroke="#e8862a", stroke_width=2.5)
+    star(svg, c, 62, "#f08c28", 1.8)
+    hour_strokes(svg, c, 90, 95, "#e8862a", 2.4)
+    numerals(svg, c, 76, arabic(), 25, ROUND, "#ffffff", outline=(NAVY, 1.5))
+    place(svg, c, 1.0, emblem_square(EMBLEM, NAVY) + tree_and_bench(NAVY))
 
 
-def face_blank(svg):
+def face_blank(svg, c):
     back = svg.linear(0, 0, FACE_W, FACE_H, [(0, "#b4c2d4"), (1, "#94a4b8")])
-    face_base(svg, back, "#ffffff", "#98a4b4")
+    face_base(svg, c, back, "#ffffff", "#98a4b4")
     for r in (24, 46, 68, 88):
-        svg.circle(*FACE_C, r, fill="none", stroke="#d4d7dc", stroke_width=1.2)
+        svg.circle(*c, r, fill="none", stroke="#d4d7dc", stroke_width=1.2)
     for hour in range(12):
-        svg.line(*at(FACE_C, 24, hour), *at(FACE_C, 95, hour), stroke="#dcdfe3", stroke_width=1)
-    star(svg, FACE_C, 88, "#c6cad0", 1.6)
-    hour_strokes(svg, FACE_C, 88, 95, "#b0b5bd", 2.4)
+        svg.line(*at(c, 24, hour), *at(c, 95, hour), stroke="#dcdfe3", stroke_width=1)
+    star(svg, c, 88, "#c6cad0", 1.6)
+    hour_strokes(svg, c, 88, 95, "#b0b5bd", 2.4)
 
 
-def face_train(svg):
+def face_train(svg, c):
     back = svg.linear(0, 0, FACE_W, FACE_H, [(0, "#fff1c4"), (1, "#f6d98a")])
-    face_base(svg, back, "#ffffff", NAVY, 3.5)
-    star(svg, FACE_C, 62, "#c4c7cc", 1.4)
-    hour_strokes(svg, FACE_C, 90, 95, "#9ea3ab", 2)
-    numerals(svg, FACE_C, 75, arabic(), 25, SCRIPT, "#1e2240", weight="normal", lift=0.35)
-    place(svg, FACE_C, 1.0, emblem_square(EMBLEM, NAVY) + train(NAVY, "#ffffff"))
+    face_base(svg, c, back, "#ffffff", NAVY, 3.5)
+    star(svg, c, 62, "#c4c7cc", 1.4)
+    hour_strokes(svg, c, 90, 95, "#9ea3ab", 2)
+    numerals(svg, c, 75, arabic(), 25, SCRIPT, "#1e2240", weight="normal", lift=0.35)
+    place(svg, c, 1.0, emblem_square(EMBLEM, NAVY) + train(NAVY, "#ffffff"))
 
 
-def face_roman_dark(svg):
+def face_roman_dark(svg, c):
     svg.rect(0, 0, FACE_W, FACE_H, fill="#000000")
-    svg.circle(*FACE_C, FACE_R, fill="#0c0f1c", stroke="#3a3f52", stroke_width=3)
-    star(svg, FACE_C, 62, "#343a4c", 1.5)
+    svg.circle(*c, FACE_R, fill="#0c0f1c", stroke="#3a3f52", stroke_width=3)
+    star(svg, c, 62, "#343a4c", 1.5)
     for h in range(12):
-        svg.circle(*at(FACE_C, 91, h), 4.6, fill="#1d2f8c", stroke="#6f83d6", stroke_width=1)
-    numerals(svg, FACE_C, 74, ROMAN, 17, SERIF, "#e6e8f2", lift=0.34)
-    place(svg, FACE_C, 1.0, emblem_square("#8e9096", "#b8bac0") + tree_and_bench("#2c2e34"))
+        svg.circle(*at(c, 91, h), 4.6, fill="#1d2f8c", stroke="#6f83d6", stroke_width=1)
+    numerals(svg, c, 74, ROMAN, 17, SERIF, "#e6e8f2", lift=0.34)
+    place(svg, c, 1.0, emblem_square("#8e9096", "#b8bac0") + tree_and_bench("#2c2e34"))
 
 
 # ------------------------------------------------------------------- boards
@@ -632,15 +635,15 @@ def icon_window(svg, variant):
 # --------------------------------------------------------------------- main
 
 PICTURES = {
-    "face_script": (FACE_W, FACE_H, face_script),
-    "face_roman_picnic": (FACE_W, FACE_H, face_roman_picnic),
-    "face_24h": (FACE_W, FACE_H, face_24h),
-    "face_embossed_light": (FACE_W, FACE_H, lambda s: face_embossed(s, dark=False)),
-    "face_embossed_dark": (FACE_W, FACE_H, lambda s: face_embossed(s, dark=True)),
-    "face_picnic": (FACE_W, FACE_H, face_picnic),
-    "face_blank": (FACE_W, FACE_H, face_blank),
-    "face_train": (FACE_W, FACE_H, face_train),
-    "face_roman_dark": (FACE_W, FACE_H, face_roman_dark),
+    "face_script": (FACE_W, FACE_H, lambda s: face_script(s, MOVE_HANDS_C)),
+    "face_roman_picnic": (FACE_W, FACE_H, lambda s: face_roman_picnic(s, SHARED_FACE_C)),
+    "face_24h": (FACE_W, FACE_H, lambda s: face_24h(s, MOVE_HANDS_C)),
+    "face_embossed_light": (FACE_W, FACE_H, lambda s: face_embossed(s, MOVE_HANDS_C, dark=False)),
+    "face_embossed_dark": (FACE_W, FACE_H, lambda s: face_embossed(s, WRITE_TIME_C, dark=True)),
+    "face_picnic": (FACE_W, FACE_H, lambda s: face_picnic(s, MOVE_HANDS_C)),
+    "face_blank": (FACE_W, FACE_H, lambda s: face_blank(s, MOVE_HANDS_C)),
+    "face_train": (FACE_W, FACE_H, lambda s: face_train(s, WRITE_TIME_C)),
+    "face_roman_dark": (FACE_W, FACE_H, lambda s: face_roman_dark(s, WRITE_TIME_C)),
     "board_hour_names": (545, 321, board_hour_names),
     "board_glow": (334, 322, board_glow),
     "board_train": (334, 322, board_train),
