@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program (Release) and starts it.
+# Installs what is missing, builds the program and its speech program
+# (Release) and starts it. Arguments go to the program (--help lists them).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,5 +11,6 @@ fi
 
 scripts/install-deps
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+# Only what it runs: the tests and benchmarks are ./test.sh's business.
+cmake --build build -j"$(nproc)" --target rellotge sv
 exec build/bin/rellotge "$@"
