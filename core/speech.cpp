@@ -24,13 +24,27 @@ QStringList speakerArguments(int volume, const QString& path) {
             QStringLiteral("/F:%1").arg(path)};
 }
 
-QString speakerProgram() {
+// The build sets it from the install folders; this is GNUInstallDirs' default.
+#ifndef RELLOTGE_SPEAKER_FOLDER
+#define RELLOTGE_SPEAKER_FOLDER "../libexec/quirvel-rellotge"
+#endif
+
+QString installedSpeakerFolder() {
+    return QStringLiteral(RELLOTGE_SPEAKER_FOLDER);
+}
+
+QString findSpeakerProgram(const QString& programFolder) {
     const QString name = QStringLiteral("sv");
-    if (QCoreApplication::instance()) {
-        const QFileInfo beside(QDir(QCoreApplication::applicationDirPath()).filePath(name));
-        if (beside.isFile() && beside.isExecutable())
-            return beside.absoluteFilePath();
+    if (!programFolder.isEmpty()) {
+        const QDir folder(programFolder);
+        for (const QString& candidate :
+             {folder.filePath(name), folder.filePath(installedSpeakerFolder() + u'/' + name)}) {
+            const QFileInfo info(candidate);
+            if (info.isFile() && info.isExecutable())
+                return QDir::cleanPath(info.absoluteFilePath());
+        }
     }
+    // Last, because on Debian /usr/bin/sv is usually runit's, not ours.
     return QStandardPaths::findExecutable(name);
 }
 
@@ -48,6 +62,11 @@ void warnOnce(const QString& message) {
 
 } // namespace
 
+QString speakerProgram() {
+    return findSpeakerProgram(QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                           : QString());
+}
+
 void speak(const QString& text, int volume) {
     QString problem;
     const QString path = scratchFilePath(&problem);
@@ -61,7 +80,9 @@ void speak(const QString& text, int volume) {
     }
     const QString program = speakerProgram();
     if (program.isEmpty()) {
-        warnOnce(QStringLiteral("no speech program \"sv\" beside the program or on the PATH"));
+        warnOnce(QStringLiteral("no speech program \"sv\" beside the program, in %1 from it, "
+                                 "or on the PATH")
+                     .arg(installedSpeakerFolder()));
         return;
     }
     if (!QProcess::startDetached(program, speakerArguments(volume, path)))

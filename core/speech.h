@@ -19,8 +19,16 @@ QByteArray speechRecord(const QString& text);
 // "/I:c /L:1 /V:<volume> /F:<path>"
 QStringList speakerArguments(int volume, const QString& path);
 
-// The speech program beside our own binary first, then on the PATH; empty
-// when there is none.
+// Where an installed copy keeps its speech program, relative to the folder
+// of the program itself: bin/../libexec/quirvel-rellotge.
+QString installedSpeakerFolder();
+
+// The speech program "sv" from the given program folder: beside it (the
+// build tree), then in installedSpeakerFolder() from there, then on the
+// PATH. Empty when there is none.
+QString findSpeakerProgram(const QString& programFolder);
+
+// findSpeakerProgram() from the folder of the running program.
 QString speakerProgram();
 
 // Writes the record and starts the speech program without waiting for it.

@@ -13,6 +13,10 @@
 #include <unistd.h>
 #include <vector>
 
+#ifndef RELLOTGE_VERSION
+#define RELLOTGE_VERSION "0"
+#endif
+
 namespace {
 
 constexpr int kExitFailed = 1;
@@ -71,6 +75,10 @@ int fail(int code, const std::string& reason) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (args.size() == 1 && args[0] == "--version") {
+        std::puts("sv (quirvel-rellotge) " RELLOTGE_VERSION);
+        return 0;
+    }
     speaker::Options options;
     std::string error;
     if (!speaker::parseOptions(args, options, error)) {
