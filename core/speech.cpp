@@ -3,8 +3,10 @@
 #include "core/cp1252.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QSet>
 #include <QStandardPaths>
@@ -33,6 +35,29 @@ QString installedSpeakerFolder() {
     return QStringLiteral(RELLOTGE_SPEAKER_FOLDER);
 }
 
+namespace {
+
+// Asks a program found on the PATH who it is, once per file and version of it.
+bool isOurSpeaker(const QString& path) {
+    static QHash<QString, std::pair<QDateTime, bool>> answers;
+    const QDateTime modified = QFileInfo(path).lastModified();
+    if (const auto it = answers.constFind(path); it != answers.cend() && it->first == modified)
+        return it->second;
+    QProcess probe;
+    probe.start(path, {QStringLiteral("--version")}, QIODevice::ReadOnly);
+    bool ours = probe.waitForFinished(2000) && probe.exitStatus() == QProcess::NormalExit &&
+                probe.exitCode() == 0 && probe.readAllStandardOutput().startsWith(kSpeakerVersion);
+    if (probe.state() != QProcess::NotRunning) {
+        probe.kill();
+        probe.waitForFinished(1000);
+        ours = false;
+    }
+    answers.insert(path, {modified, ours});
+    return ours;
+}
+
+} // namespace
+
 QString findSpeakerProgram(const QString& programFolder) {
     const QString name = QStringLiteral("sv");
     if (!programFolder.isEmpty()) {
@@ -44,8 +69,10 @@ QString findSpeakerProgram(const QString& programFolder) {
                 return QDir::cleanPath(info.absoluteFilePath());
         }
     }
-    // Last, because on Debian /usr/bin/sv is usually runit's, not ours.
-    return QStandardPaths::findExecutable(name);
+    // Last, and only when it says it is ours: on Debian /usr/bin/sv is
+    // usually runit's service tool, which must never get our arguments.
+    const QString onPath = QStandardPaths::findExecutable(name);
+    return !onPath.isEmpty() && isOurSpeaker(onPath) ? onPath : QString();
 }
 
 namespace {
@@ -81,7 +108,7 @@ void speak(const QString& text, int volume) {
     const QString program = speakerProgram();
     if (program.isEmpty()) {
         warnOnce(QStringLiteral("no speech program \"sv\" beside the program, in %1 from it, "
-                                 "or on the PATH")
+                                "or on the PATH")
                      .arg(installedSpeakerFolder()));
         return;
     }

@@ -23,9 +23,13 @@ QStringList speakerArguments(int volume, const QString& path);
 // of the program itself: bin/../libexec/quirvel-rellotge.
 QString installedSpeakerFolder();
 
+// How our speech program's --version answer begins; a program of the same
+// name on the PATH that answers otherwise is someone else's.
+inline constexpr char kSpeakerVersion[] = "sv (quirvel-rellotge) ";
+
 // The speech program "sv" from the given program folder: beside it (the
 // build tree), then in installedSpeakerFolder() from there, then on the
-// PATH. Empty when there is none.
+// PATH if it answers --version as ours. Empty when there is none.
 QString findSpeakerProgram(const QString& programFolder);
 
 // findSpeakerProgram() from the folder of the running program.

@@ -20,6 +20,7 @@ void writeStandIn(const QString& folder) {
     QVERIFY(script.open(QIODevice::WriteOnly));
     // Shell builtins only: the PATH it runs under holds nothing else.
     script.write("#!/bin/sh\n"
+                 "if [ \"$1\" = --version ]; then echo 'sv (quirvel-rellotge) 0.1'; exit 0; fi\n"
                  "out=\"${0%/*}/calls\"\n"
                  "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out\"\n"
                  ": > \"$out.done\"\n");

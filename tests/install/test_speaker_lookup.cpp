@@ -6,13 +6,16 @@
 
 namespace {
 
-enum Copy { Beside = 1, Installed = 2, OnPath = 4, BesideNotExecutable = 8 };
+enum Copy { Beside = 1, Installed = 2, OnPath = 4, BesideNotExecutable = 8, OthersOnPath = 16 };
 
-void makeProgram(const QString& path, bool executable) {
+// A stand-in that answers --version as ours does, or as another program of
+// the same name would.
+void makeProgram(const QString& path, bool executable, bool ours = true) {
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("#!/bin/sh\n");
+    file.write(ours ? "echo 'sv (quirvel-rellotge) 0.1'\n" : "echo 'usage: sv command service'\n");
     file.close();
     QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
     if (executable)
@@ -29,6 +32,7 @@ private slots:
     void cleanup() { qputenv("PATH", m_path); }
     void order_data();
     void order();
+    void realSpeakerOnPathIsOurs();
 
 private:
     QByteArray m_path;
@@ -44,6 +48,7 @@ void TestSpeakerLookup::order_data() {
     QTest::newRow("only on the PATH") << int(OnPath) << "path";
     QTest::newRow("a file beside that cannot run")
         << (BesideNotExecutable | Installed) << "installed";
+    QTest::newRow("someone else's sv on the PATH") << int(OthersOnPath) << "";
     QTest::newRow("nowhere") << 0 << "";
 }
 
@@ -64,8 +69,8 @@ void TestSpeakerLookup::order() {
         makeProgram(paths[0], copies & Beside);
     if (copies & Installed)
         makeProgram(paths[1], true);
-    if (copies & OnPath)
-        makeProgram(paths[2], true);
+    if (copies & (OnPath | OthersOnPath))
+        makeProgram(paths[2], true, copies & OnPath);
     QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("path"))));
     qputenv("PATH", root.filePath(QStringLiteral("path")).toLocal8Bit());
 
@@ -77,6 +82,15 @@ void TestSpeakerLookup::order() {
     else if (found == u"path")
         expected = paths[2];
     QCOMPARE(core::findSpeakerProgram(bin), expected);
+}
+
+void TestSpeakerLookup::realSpeakerOnPathIsOurs() {
+    // The built sv answers --version the way the lookup expects of ours.
+    const QString bin = qEnvironmentVariable("RELLOTGE_BIN_DIR");
+    QVERIFY(QFileInfo(bin + QStringLiteral("/sv")).isExecutable());
+    qputenv("PATH", bin.toLocal8Bit());
+    QTemporaryDir elsewhere;
+    QCOMPARE(core::findSpeakerProgram(elsewhere.path()), bin + QStringLiteral("/sv"));
 }
 
 QTEST_GUILESS_MAIN(TestSpeakerLookup)
