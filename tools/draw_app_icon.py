@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the application icon, data/io.github.quirvel.Rellotge.svg.
 
-    python3 scripts/draw_app_icon.py [OUT.svg]
+    python3 tools/draw_app_icon.py [OUT.svg]
 
 It borrows the drawing helpers and colours of tools/draw_pictures.py, so the
 icon looks like the program's own pictures: a white dial with a navy rim and
@@ -17,7 +17,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(HERE, "..", "tools"))
+sys.path.insert(0, HERE)
 
 from draw_pictures import NAVY, Svg, at, f  # noqa: E402
 
