@@ -272,9 +272,12 @@ PlayerLock::Outcome PlayerLock::claim(const std::string& path, bool stamp) {
         // the one that started later is the newer, whichever came first.
         if (recorded->started > self_.started && isOurPlayer(*recorded)) {
             outcome = Outcome::Yield;
-        } else if (stopPlayer(*recorded) && stamp) {
-            std::printf("stopped %d %lld\n", static_cast<int>(recorded->pid), monotonicNs());
-            std::fflush(stdout);
+        } else {
+            const long long asked = monotonicNs();
+            if (stopPlayer(*recorded) && stamp) {
+                std::printf("stopped %d %lld\n", static_cast<int>(recorded->pid), asked);
+                std::fflush(stdout);
+            }
         }
     }
     if (outcome == Outcome::Play && writeRecord(fd, self_)) {

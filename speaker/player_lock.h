@@ -59,7 +59,8 @@ public:
     // someone else's, not a regular file, a folder others may write to) is
     // left alone: we then play without stopping anyone. Never waits more
     // than a second for the lock. With stamp set, prints
-    // "stopped <pid> <CLOCK_MONOTONIC ns>" on stdout for each stop.
+    // "stopped <pid> <CLOCK_MONOTONIC ns>" on stdout for each stop, the time
+    // read just before the stop signal goes out.
     Outcome claim(const std::string& path, bool stamp);
 
 private:
