@@ -72,11 +72,13 @@ private slots:
     void untrustedLockFileIsLeftAlone();
     void wavAndIpaRunsNeitherStopNorAreStopped();
     void olderRequestGivesWay();
+    void playerOfAReplacedProgramIsStopped();
 
 private:
     // A player of text with its runtime folder; nullptr when it cannot start.
     std::unique_ptr<Run> play(const QString& text, const QString& runtime);
-    bool waitForFirstSample(Run& run);
+    // Pumps the others too, so that their exits are timed as they come.
+    bool waitForFirstSample(Run& run, std::vector<Run*> others = {});
     bool waitForEnd(const std::vector<Run*>& runs);
 
     speaker_runs::PulseServer server_;
@@ -129,9 +131,10 @@ std::unique_ptr<Run> TestSpeakerNewest::play(const QString& text, const QString&
                                server_.clientEnvironment(runtime));
 }
 
-bool TestSpeakerNewest::waitForFirstSample(Run& run) {
+bool TestSpeakerNewest::waitForFirstSample(Run& run, std::vector<Run*> others) {
+    others.push_back(&run);
     return speaker_runs::pumpUntil(
-               {&run}, monotonicNs() + kStartBoundNs,
+               others, monotonicNs() + kStartBoundNs,
                [&] { return run.stamp("first-sample-ns") > 0 || !run.running(); }) &&
            run.running();
 }
@@ -149,10 +152,12 @@ void TestSpeakerNewest::newestWins() {
     QString timings;
     for (int round = 0; round < kTimingRounds; ++round) {
         std::vector<std::unique_ptr<Run>> runs;
+        std::vector<Run*> earlier;
         for (int i = 0; i < 3; ++i) {
             runs.push_back(play("long.dat", runtime_));
             QVERIFY(runs.back());
-            QVERIFY2(waitForFirstSample(*runs.back()), runs.back()->output.constData());
+            QVERIFY2(waitForFirstSample(*runs.back(), earlier), runs.back()->output.constData());
+            earlier.push_back(runs.back().get());
         }
         QVERIFY(waitForEnd({runs[0].get(), runs[1].get(), runs[2].get()}));
         for (const auto& run : runs) {
@@ -341,6 +346,33 @@ void TestSpeakerNewest::olderRequestGivesWay() {
     QVERIFY(readFile(runtime_ + "/sv.lock").startsWith(QByteArray::number(newer->pid) + ' '));
     ::kill(newer->pid, SIGTERM);
     QVERIFY(waitForEnd({newer.get()}));
+}
+
+// sv rebuilt or upgraded while an older one plays: the file is replaced,
+// the older one's program shows as "<path> (deleted)", and it is still ours.
+void TestSpeakerNewest::playerOfAReplacedProgramIsStopped() {
+    const QString folder = dir_.filePath(QStringLiteral("bin%1").arg(runtimes_));
+    QVERIFY(QDir().mkdir(folder));
+    const QString program = folder + "/sv";
+    QVERIFY(QFile::copy(svPath(), program));
+    const QProcessEnvironment env = server_.clientEnvironment(runtime_);
+    auto older = speaker_runs::start(program, {"/F:" + dir_.filePath("long.dat")}, env);
+    QVERIFY(older);
+    QVERIFY(waitForFirstSample(*older));
+    QVERIFY(QFile::copy(svPath(), program + ".new"));
+    QCOMPARE(::rename(qPrintable(program + ".new"), qPrintable(program)), 0);
+    char shown[4096] = {};
+    const QByteArray exe = QStringLiteral("/proc/%1/exe").arg(older->pid).toLatin1();
+    QVERIFY(::readlink(exe.constData(), shown, sizeof shown - 1) > 0);
+    QCOMPARE(QByteArray(shown), QFile::encodeName(program) + " (deleted)");
+
+    auto newer = speaker_runs::start(program, {"/F:" + dir_.filePath("short.dat")}, env);
+    QVERIFY(newer);
+    QVERIFY(waitForFirstSample(*newer, {older.get()}));
+    QVERIFY(waitForEnd({older.get(), newer.get()}));
+    QCOMPARE(newer->stamp("stopped"), older->pid);
+    QVERIFY(older->exitedCleanly() && newer->exitedCleanly());
+    QVERIFY(older->exitNs - older->stamp("first-sample-ns") < longSpeechNs_ / 2);
 }
 
 QTEST_GUILESS_MAIN(TestSpeakerNewest)
