@@ -112,8 +112,8 @@ int main(int argc, char** argv) {
             const QuietStderr quiet;
             error = speaker::transcribe({prepared}, ipa);
         }
-        if (!error.empty()) {
-            return fail(kExitFailed, error);
+        if (!error.empty() || ipa.empty()) {
+            return fail(kExitFailed, error.empty() ? "no phonemes" : error);
         }
         std::printf("%s\n", ipa.front().c_str());
         return 0;
