@@ -1,6 +1,11 @@
 // How long the speech program takes from being started to its first audio
 // sample, and how much memory it peaks at. Figures only, never a pass/fail.
 //
+// Twice: writing a WAV (/W:), and playing into a PulseAudio server of the
+// benchmark's own with a null sink, where sv also takes the player lock, as
+// it does on a sound card. Each player is stopped, as a newer request would
+// stop it, once its first sample is out.
+//
 // sv writes to a WAV file (/W:) with SV_STAMP_FIRST_SAMPLE set, which makes
 // it print the CLOCK_MONOTONIC time at which the engine hands over its first
 // samples. The benchmark reads the same clock just before spawning it, so
@@ -10,6 +15,8 @@
 // its exit: the cost of starting any process on this machine.
 //
 // Usage: sv_first_sample [path/to/sv] [runs]
+
+#include "bench/sv_playing.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -109,10 +116,43 @@ Sample spawnAndWait(const std::vector<std::string>& argv,
     return sample;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n == 0 ? 0.0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
+using sv_playing::median;
+
+// Start to first sample of sv playing into a private sound server, or
+// nothing when there is no server to play into.
+std::vector<double> playingFirstSamples(const std::string& sv, const std::string& record,
+                                        int runs) {
+    sv_playing::PrivatePulse pulse;
+    std::string why;
+    if (!pulse.start(why)) {
+        std::fprintf(stderr, "no sound server to play into: %s\n", why.c_str());
+        return {};
+    }
+    const std::filesystem::path runtime = pulse.dir() / "sv-runtime";
+    std::filesystem::create_directory(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    std::vector<std::string> env = pulse.clientEnv(runtime.string());
+    env.push_back("SV_STAMP_FIRST_SAMPLE=1");
+    std::vector<double> first;
+    for (int i = 0; i <= runs; ++i) {
+        sv_playing::Child player;
+        if (!player.start({sv, "/I:c", "/L:1", "/V:100", "/F:" + record}, env)) {
+            return {};
+        }
+        sv_playing::pumpUntil({&player}, 20.0,
+                              [&] { return player.line("first-sample-ns") || !player.running(); });
+        const auto line = player.line("first-sample-ns");
+        ::kill(player.pid(), SIGUSR1);
+        sv_playing::pumpUntil({&player}, 5.0, [&] { return !player.running(); });
+        if (!line || !player.exitedCleanly()) {
+            std::fprintf(stderr, "playing run %d of %s failed\n", i, sv.c_str());
+            return {};
+        }
+        if (i > 0) { // the first only fills the page cache
+            first.push_back((std::atoll(line->text.c_str() + 16) - player.startNs()) / 1e6);
+        }
+    }
+    return first;
 }
 
 } // namespace
@@ -158,6 +198,7 @@ int main(int argc, char** argv) {
         maxRss = std::max(maxRss, s.maxRssKb);
         baseline.push_back(spawnAndWait({"/bin/true"}, {}).exitMs);
     }
+    const std::vector<double> playing = playingFirstSamples(sv, record, runs);
     fs::remove_all(dir);
 
     const auto [minIt, maxIt] = std::minmax_element(first.begin(), first.end());
@@ -169,5 +210,11 @@ int main(int argc, char** argv) {
     std::printf("  baseline, start to exit of /bin/true: median %.2f ms (first sample is %.1fx)\n",
                 median(baseline), median(first) / median(baseline));
     std::printf("  peak resident memory of sv: %ld KiB (%.1f MiB)\n", maxRss, maxRss / 1024.0);
+    if (!playing.empty()) {
+        const auto [low, high] = std::minmax_element(playing.begin(), playing.end());
+        std::printf("  playing, player lock taken, start to first sample handed to the sound\n"
+                    "  server: median %.2f ms (min %.2f, max %.2f)\n",
+                    median(playing), *low, *high);
+    }
     return 0;
 }

@@ -3,11 +3,13 @@
 
 #include "speaker/mend.h"
 #include "speaker/options.h"
+#include "speaker/player_lock.h"
 #include "speaker/record.h"
 #include "speaker/voice.h"
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
@@ -33,6 +35,12 @@ void onWatchdog(int) {
     static constexpr char kLine[] = "sv: gave up: speaking took too long\n";
     [[maybe_unused]] const ssize_t n = ::write(gStderr, kLine, sizeof kLine - 1);
     ::_exit(kExitFailed);
+}
+
+// A newer request took over. The sound system drops our stream when our
+// connection closes, so ending here and now is what silences us.
+void onStopped(int) {
+    ::_exit(0);
 }
 
 // The engine and the sound libraries under it print several lines of their
@@ -74,6 +82,10 @@ int fail(int code, const std::string& reason) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Only a run that is about to play may be stopped, and it says so below:
+    // one that writes a WAV or prints IPA never is.
+    std::signal(speaker::kStopSignal, SIG_IGN);
+
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (args.size() == 1 && args[0] == "--version") {
         std::puts("sv (quirvel-rellotge) " RELLOTGE_VERSION);
@@ -101,10 +113,36 @@ int main(int argc, char** argv) {
         return fail(kExitFailed, "nothing to say: " + options.file + " holds only blanks");
     }
 
+    const std::string prepared = speaker::prepareForSpeech(text);
+    if (options.ipa) {
+        std::vector<std::string> ipa;
+        {
+            const QuietStderr quiet;
+            error = speaker::transcribe({prepared}, ipa);
+        }
+        if (!error.empty() || ipa.empty()) {
+            return fail(kExitFailed, error.empty() ? "no phonemes" : error);
+        }
+        std::printf("%s\n", ipa.front().c_str());
+        return 0;
+    }
+
+    speaker::PlayerLock lock;
+    if (options.wav.empty()) {
+        struct sigaction stop {};
+        stop.sa_handler = onStopped;
+        sigemptyset(&stop.sa_mask);
+        ::sigaction(speaker::kStopSignal, &stop, nullptr);
+        const bool stamp = std::getenv("SV_STAMP_STOP") != nullptr;
+        if (lock.claim(speaker::lockFilePath(), stamp) == speaker::PlayerLock::Outcome::Yield) {
+            return 0;
+        }
+    }
+
     const speaker::VoiceSettings settings{speaker::kRates[options.level - 1], options.volume};
     {
         const QuietStderr quiet;
-        error = speaker::speak(speaker::prepareForSpeech(text), settings, options.wav);
+        error = speaker::speak(prepared, settings, options.wav);
     }
     if (!error.empty()) {
         return fail(kExitFailed, error);

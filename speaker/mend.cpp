@@ -2,32 +2,60 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
 
 namespace speaker {
 
 namespace {
 
-// One respelling: the letter at `at` of `word` takes a written accent, the
-// mark Catalan itself uses for the vowel the voice should say. The accent
-// alone steers the voice, so the rest of the word keeps its letters and case.
-struct Mend {
+// One respelling: a word, or a compound number whose parts a hyphen or one
+// blank joins, and what the voice is given instead. Where a letter or an
+// accent is enough, the rest of the word keeps its letters and case; the
+// compounds need the engine's phoneme input ("[[...]]", its own ASCII
+// phoneme names: ** is [ɾ], a# is [ɐ], N is [ŋ], ' and , the main and the
+// secondary stress), which is the only way to stress them once.
+struct Respelling {
     std::string_view word; // lower case ASCII
-    std::size_t at;
-    std::string_view lower; // the accented letter, UTF-8
-    std::string_view upper;
+    std::string_view said; // UTF-8 text, or [[phonemes]]
 };
 
-constexpr std::array kMends{
+// Compounds first, so that their parts are not respelt one by one.
+constexpr std::array kRespellings{
+    // Said as two words, each stressed, without the linking t:
+    // [ʋˈinisˈiŋk]. One word, [ˌbintiˈsiŋ].
+    Respelling{"vint-i-cinc", "[[b,intis'iN]]"},
+    Respelling{"trenta-cinc", "[[t**,enta#s'iN]]"},      // [ˌtɾentəˈsiŋ]
+    Respelling{"quaranta-cinc", "[[kwa#**,anta#s'iN]]"}, // [kwəˌɾantəˈsiŋ]
+    Respelling{"cinquanta-cinc", "[[siNkw,anta#s'iN]]"}, // [siŋˌkwantəˈsiŋ]
     // Said as one syllable [dwɛs]; it is [ˈduəs].
-    Mend{"dues", 1, "ú", "Ú"},
+    Respelling{"dues", "dúes"},
     // Said with a close o [dos]; the number is [ˈdɔs] (the digit 2 comes out right).
-    Mend{"dos", 1, "ò", "Ò"},
+    Respelling{"dos", "dòs"},
     // Said with an open e [tɾɛntə], [mɛɲs]; both have a close e.
-    Mend{"trenta", 2, "é", "É"},
-    Mend{"menys", 1, "é", "É"},
+    Respelling{"trenta", "trénta"},
+    Respelling{"menys", "ménys"},
     // Said [kwinzə] as a word; the u is silent, [ˈkinzə].
-    Mend{"quinze", 2, "í", "Í"},
+    Respelling{"quinze", "quínze"},
+    // Said [siŋk]: Central Catalan drops the final k, [siŋ].
+    Respelling{"cinc", "cing"},
+    // Said with the labiodental [ʋ] of Valencian and Balearic; Central
+    // Catalan has [b] for v, [bujt], [bin].
+    Respelling{"vuit", "buit"},
+    Respelling{"vint", "bint"},
+    // The n before the k is [ŋ], [siŋˈkwantə]; said [sinkwˈantɐ].
+    Respelling{"cinquanta", "cingquanta"},
 };
+
+// The capitals of the accented letters the respellings use.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kCapitals{{
+    {"à", "À"},
+    {"è", "È"},
+    {"é", "É"},
+    {"í", "Í"},
+    {"ò", "Ò"},
+    {"ó", "Ó"},
+    {"ú", "Ú"},
+}};
 
 constexpr std::array<std::string_view, 10> kUnits{"zero", "u",   "dos", "tres", "quatre",
                                                   "cinc", "sis", "set", "vuit", "nou"};
@@ -62,20 +90,58 @@ bool isWordByte(char c) {
     return isAsciiLetter(c) || isDigit(c) || static_cast<unsigned char>(c) >= 0x80;
 }
 
-const Mend* findMend(std::string_view word) {
-    for (const Mend& mend : kMends) {
-        if (mend.word.size() != word.size()) {
-            continue;
-        }
-        bool same = true;
-        for (std::size_t i = 0; i < word.size() && same; ++i) {
-            same = toLower(word[i]) == mend.word[i];
-        }
-        if (same) {
-            return &mend;
+char toUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The length of text from `at` on that is the respelling's word, whole, or 0.
+std::size_t matchAt(std::string_view text, std::size_t at, std::string_view word) {
+    if (text.size() - at < word.size()) {
+        return 0;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = text[at + i];
+        const bool same = word[i] == '-' ? (c == '-' || c == ' ') : toLower(c) == word[i];
+        if (!same) {
+            return 0;
         }
     }
-    return nullptr;
+    const std::size_t end = at + word.size();
+    return end < text.size() && isWordByte(text[end]) ? 0 : word.size();
+}
+
+std::size_t utf8Length(char lead) {
+    const auto c = static_cast<unsigned char>(lead);
+    return c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+}
+
+// The respelling with the case of the word it replaces, letter by letter;
+// letters past the end of the word are capitals when the word was all
+// capitals.
+std::string withCaseOf(std::string_view word, std::string_view said) {
+    bool allCapitals = true;
+    for (const char c : word) {
+        allCapitals = allCapitals && (isUpper(c) || !isAsciiLetter(c));
+    }
+    std::string out;
+    std::size_t letter = 0;
+    for (std::size_t i = 0; i < said.size(); ++letter) {
+        const std::string_view one = said.substr(i, utf8Length(said[i]));
+        i += one.size();
+        const bool capital = letter < word.size() ? isUpper(word[letter]) : allCapitals;
+        if (!capital) {
+            out += one;
+        } else if (one.size() == 1) {
+            out += toUpper(one[0]);
+        } else {
+            std::string_view upper = one;
+            for (const auto& [small, big] : kCapitals) {
+                upper = one == small ? big : upper;
+            }
+            out += upper;
+        }
+    }
+    return out;
 }
 
 std::string minuteWords(int minute) {
@@ -129,26 +195,30 @@ std::string spellTimeKey(std::string_view text) {
 
 std::string mendWords(std::string_view text) {
     std::string out;
-    out.reserve(text.size() + 8);
+    out.reserve(text.size() + 16);
     std::size_t i = 0;
     while (i < text.size()) {
         if (!isWordByte(text[i])) {
-            out += text[i++];
+            const char c = text[i++];
+            out += c == '[' ? '(' : c == ']' ? ')' : c;
             continue;
         }
-        std::size_t end = i;
-        while (end < text.size() && isWordByte(text[end])) {
-            ++end;
+        std::size_t length = 0;
+        for (const Respelling& respelling : kRespellings) {
+            length = matchAt(text, i, respelling.word);
+            if (length > 0) {
+                const std::string_view word = text.substr(i, length);
+                out += respelling.said.starts_with("[[") ? std::string(respelling.said)
+                                                         : withCaseOf(word, respelling.said);
+                break;
+            }
         }
-        const std::string_view word = text.substr(i, end - i);
-        if (const Mend* mend = findMend(word)) {
-            out += word.substr(0, mend->at);
-            out += isUpper(word[mend->at]) ? mend->upper : mend->lower;
-            out += word.substr(mend->at + 1);
-        } else {
-            out += word;
+        if (length == 0) {
+            while (i + length < text.size() && isWordByte(text[i + length])) {
+                out += text[i + length++];
+            }
         }
-        i = end;
+        i += length;
     }
     return out;
 }

@@ -12,8 +12,12 @@ namespace speaker {
 // anything else is returned unchanged.
 std::string spellTimeKey(std::string_view text);
 
-// Respells, as whole words, the words the Catalan voice mispronounces; the
-// letters keep the case they had.
+// Respells, as whole words, the words the Catalan voice says otherwise than
+// Central Catalan does. Most take a letter or an accent that steers the
+// voice and keep the case they had; the compound numbers ("vint-i-cinc")
+// become the engine's phoneme input, the only way to give them one main
+// stress. Square brackets already in the text turn into round ones, so a
+// caption can never reach phoneme input itself.
 std::string mendWords(std::string_view text);
 
 // Both of the above: what the voice is actually given.

@@ -26,6 +26,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
             options.help = true;
             return true;
         }
+        if (arg == "--ipa") {
+            options.ipa = true;
+            continue;
+        }
         // Options are a slash, one letter (either case) and a colon, as the
         // program has always passed them.
         if (arg.size() < 3 || arg[0] != '/' || arg[2] != ':') {
@@ -73,6 +77,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
             return false;
         }
     }
+    if (options.ipa && !options.wav.empty()) {
+        error = "--ipa prints, /W: writes a WAV: give one of them";
+        return false;
+    }
     if (options.file.empty()) {
         error = "missing /F:<file> (see sv --help)";
         return false;
@@ -81,9 +89,11 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
 }
 
 const char* usage() {
-    return "Usage: sv /F:<file> [/I:c] [/L:<level>] [/V:<volume>] [/W:<file.wav>]\n"
+    return "Usage: sv /F:<file> [/I:c] [/L:<level>] [/V:<volume>] [/W:<file.wav> | --ipa]\n"
            "Speaks, in Catalan, the text held in the first 200 bytes of <file>\n"
-           "(Windows-1252, blank padded on the right).\n"
+           "(Windows-1252, blank padded on the right; UTF-8 is recognised).\n"
+           "A new sv that is about to play stops the one of the same user still\n"
+           "playing: the newest request wins.\n"
            "\n"
            "  /I:c            language: c is Catalan, the only one (default)\n"
            "  /L:<level>      speaking rate, 1 to 5 (default 1):\n"
@@ -93,7 +103,9 @@ const char* usage() {
            "                  above 100 the voice gets louder and may start to clip\n"
            "  /F:<file>       the file holding the text (required)\n"
            "  /W:<file.wav>   write the speech to a WAV file (16-bit mono)\n"
-           "                  instead of playing it on the sound card\n"
+           "                  instead of playing it on the sound card; stops no one\n"
+           "  --ipa           print, on one line, the IPA of what would be said\n"
+           "                  (after the respellings) instead of speaking; stops no one\n"
            "  --help          this text\n"
            "\n"
            "A leading time written as digits (\"12.15 Un quart d'una\") is read as\n"

@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
-// The command line: /I:<lang> /L:<level> /V:<volume> /F:<file> [/W:<file.wav>].
+// The command line: /I:<lang> /L:<level> /V:<volume> /F:<file> [/W:<file.wav>]
+// [--ipa].
 namespace speaker {
 
 struct Options {
     bool help = false;
+    bool ipa = false; // --ipa: print what would be said, in IPA, instead
     int level = 1;    // 1 to 5, see kRates
     int volume = 100; // the engine's scale: 100 is normal
     std::string file; // /F:

@@ -13,6 +13,67 @@ namespace speaker {
 namespace {
 
 constexpr std::string_view kReplacement{"\xEF\xBF\xBD"};
+constexpr std::string_view kByteOrderMark{"\xEF\xBB\xBF"};
+
+// The length of the well-formed UTF-8 sequence at the start of bytes (no
+// overlong forms, no surrogates, nothing past U+10FFFF), or 0. A sequence
+// the end of bytes cuts short gives the negative of what it has.
+int sequenceLength(std::string_view bytes) {
+    const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = at(0);
+    if (lead < 0x80) {
+        return 1;
+    }
+    int length = 0;
+    unsigned char low = 0x80; // the range of the second byte
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    for (int i = 1; i < length; ++i) {
+        if (static_cast<std::size_t>(i) >= bytes.size()) {
+            return -i;
+        }
+        const unsigned char c = at(static_cast<std::size_t>(i));
+        if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xBF)) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+// How many bytes of the record to read as UTF-8, or 0 to read it as
+// Windows-1252: all of it when it is well-formed UTF-8 holding at least one
+// multi-byte sequence. A Catalan letter in Windows-1252 is one byte of 0x80
+// or more between ASCII ones, which is never well-formed UTF-8. A full
+// record may end in a character cut by the 200-byte limit; that tail is left
+// out rather than taking the whole text for Windows-1252.
+std::size_t utf8Length(std::string_view bytes) {
+    bool multiByte = false;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const int length = sequenceLength(bytes.substr(i));
+        if (length < 0 && bytes.size() == kRecordSize) {
+            break;
+        }
+        if (length <= 0) {
+            return 0;
+        }
+        multiByte = multiByte || length > 1;
+        i += static_cast<std::size_t>(length);
+    }
+    return multiByte ? i : 0;
+}
 
 std::string reason(const std::string& path, const char* what) {
     return "cannot read " + path + ": " + what;
@@ -57,16 +118,26 @@ bool readRecord(const std::string& path, std::string& bytes, std::string& error)
 }
 
 std::string recordText(std::string_view bytes) {
-    const std::string decoded = cp1252::decodeToUtf8(bytes.substr(0, kRecordSize));
+    bytes = bytes.substr(0, kRecordSize);
+    const std::size_t utf8 = utf8Length(bytes);
+    const std::string decoded =
+        utf8 > 0 ? std::string(bytes.substr(0, utf8)) : cp1252::decodeToUtf8(bytes);
     std::string text;
     text.reserve(decoded.size());
     for (std::size_t i = 0; i < decoded.size(); ++i) {
         const auto c = static_cast<unsigned char>(decoded[i]);
+        const auto next = i + 1 < decoded.size() ? static_cast<unsigned char>(decoded[i + 1]) : 0;
         // The five unassigned bytes decode to U+FFFD, which the voice would
         // announce in another language; they carry nothing to say.
         if (decoded.compare(i, kReplacement.size(), kReplacement) == 0) {
             text += ' ';
             i += kReplacement.size() - 1;
+        } else if (decoded.compare(i, kByteOrderMark.size(), kByteOrderMark) == 0) {
+            // Editors put it at the start of UTF-8 files; it is not text.
+            i += kByteOrderMark.size() - 1;
+        } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            text += ' '; // a C1 control character, from a UTF-8 record only
+            ++i;
         } else if (c < 0x20 || c == 0x7f) {
             text += ' ';
         } else {

@@ -6,7 +6,8 @@
 
 // The scratch file the program hands over: one record of 200 bytes in
 // Windows-1252, padded on the right with blanks. The file may be longer (it
-// is never shortened), so only the record is read.
+// is never shortened), so only the record is read. A file written by hand or
+// by a script is often UTF-8, which is read as such.
 namespace speaker {
 
 inline constexpr std::size_t kRecordSize = 200;
@@ -18,7 +19,10 @@ bool readRecord(const std::string& path, std::string& bytes, std::string& error)
 
 // The record as UTF-8 text: decoded, control characters turned into blanks
 // (the voice must get one NUL-free line), and the blank padding on the
-// right removed. Leading blanks stay.
+// right removed. Leading blanks stay. A record that is well-formed UTF-8 and
+// holds at least one multi-byte character is UTF-8 (its byte-order mark
+// dropped, a character cut at byte 200 left out); any other is
+// Windows-1252.
 std::string recordText(std::string_view bytes);
 
 } // namespace speaker

@@ -1,5 +1,6 @@
 #include "speaker/voice.h"
 
+#include "speaker/sound_card.h"
 #include "speaker/wav_file.h"
 
 #include <cstdio>
@@ -13,9 +14,10 @@ namespace speaker {
 namespace {
 
 // Synthesis output goes through the engine's callback, which has no room for
-// our own state but the events' user data; a file-level pointer is simpler
-// and there is one synthesis per process.
+// our own state but the events' user data; file-level pointers are simpler
+// and there is one synthesis at a time.
 WavFile* gWav = nullptr;
+SoundCard* gCard = nullptr;
 bool gStampFirstSample = false;
 
 int onSamples(short* samples, int count, espeak_EVENT* /*events*/) {
@@ -32,8 +34,12 @@ int onSamples(short* samples, int count, espeak_EVENT* /*events*/) {
                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
         std::fflush(stdout);
     }
-    if (gWav != nullptr && !gWav->append(samples, static_cast<std::size_t>(count))) {
+    const auto n = static_cast<std::size_t>(count);
+    if (gWav != nullptr && !gWav->append(samples, n)) {
         return 1; // stop: the disk refused, finish() reports it
+    }
+    if (gCard != nullptr && !gCard->write(samples, n)) {
+        return 1; // stop: the sound system refused, finish() reports it
     }
     return 0;
 }
@@ -65,7 +71,9 @@ public:
         }
     }
 
-    std::string start(espeak_ng_OUTPUT_MODE mode) {
+    // Synchronous, without the engine's own audio: every buffer comes
+    // through onSamples.
+    std::string start() {
         espeak_ng_InitializePath(nullptr);
         espeak_ng_ERROR_CONTEXT context = nullptr;
         espeak_ng_STATUS status = espeak_ng_Initialize(&context);
@@ -74,18 +82,46 @@ public:
             return "cannot start the voice: " + message(status);
         }
         running_ = true;
-        status = espeak_ng_InitializeOutput(mode, 0, nullptr);
+        status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
         if (status != ENS_OK) {
-            return (mode & ENOUTPUT_MODE_SPEAK_AUDIO)
-                       ? "no sound card: " + message(status)
-                       : "cannot start the voice: " + message(status);
+            return "cannot start the voice: " + message(status);
         }
+        if (status = espeak_ng_SetVoiceByName("ca"); status != ENS_OK) {
+            return "no Catalan voice: " + message(status);
+        }
+        espeak_SetSynthCallback(onSamples);
         return {};
     }
 
 private:
     bool running_ = false;
 };
+
+// Plain text, in which only the respellings' "[[...]]" is phoneme input
+// (mendWords keeps square brackets out of the caption); no SSML.
+espeak_ng_STATUS synthesize(const std::string& text) {
+    const espeak_ng_STATUS status =
+        espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                             espeakCHARS_UTF8 | espeakPHONEMES, nullptr, nullptr);
+    return status == ENS_OK ? espeak_ng_Synchronize() : status;
+}
+
+// The phoneme output of one synthesis on one line.
+std::string oneLine(const std::string& lines) {
+    std::string line;
+    for (const char c : lines) {
+        const bool blank = c == ' ' || c == '\n' || c == '\t';
+        if (!blank) {
+            line += c;
+        } else if (!line.empty() && line.back() != ' ') {
+            line += ' ';
+        }
+    }
+    if (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+    }
+    return line;
+}
 
 } // namespace
 
@@ -95,41 +131,68 @@ std::string speak(const std::string& text, const VoiceSettings& settings,
     gStampFirstSample = std::getenv("SV_STAMP_FIRST_SAMPLE") != nullptr;
 
     Engine engine;
-    const auto mode = static_cast<espeak_ng_OUTPUT_MODE>(
-        toFile ? ENOUTPUT_MODE_SYNCHRONOUS : ENOUTPUT_MODE_SYNCHRONOUS | ENOUTPUT_MODE_SPEAK_AUDIO);
-    if (std::string error = engine.start(mode); !error.empty()) {
+    if (std::string error = engine.start(); !error.empty()) {
         return error;
-    }
-    if (const espeak_ng_STATUS status = espeak_ng_SetVoiceByName("ca"); status != ENS_OK) {
-        return "no Catalan voice: " + message(status);
     }
     espeak_ng_SetParameter(espeakRATE, settings.rate, 0);
     espeak_ng_SetParameter(espeakVOLUME, settings.volume, 0);
 
     WavFile wav;
+    SoundCard card;
     if (toFile) {
         if (!wav.open(wavPath, espeak_ng_GetSampleRate())) {
             return "cannot write " + wavPath;
         }
         gWav = &wav;
+    } else {
+        if (std::string error = card.open(espeak_ng_GetSampleRate()); !error.empty()) {
+            return "cannot play on the sound card: " + error;
+        }
+        gCard = &card;
     }
-    espeak_SetSynthCallback(onSamples);
-
-    // Plain text only: no SSML and no [[phoneme]] input, so whatever a
-    // caption holds is read as words.
-    espeak_ng_STATUS status = espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER,
-                                                   0, espeakCHARS_UTF8, nullptr, nullptr);
-    if (status == ENS_OK) {
-        status = espeak_ng_Synchronize();
-    }
+    const espeak_ng_STATUS status = synthesize(text);
     gWav = nullptr;
-    if (status != ENS_OK) {
-        return (toFile ? "cannot speak: " : "cannot play on the sound card: ") + message(status);
+    gCard = nullptr;
+    if (toFile) {
+        if (status != ENS_OK) {
+            return "cannot speak: " + message(status);
+        }
+        return wav.finish() ? std::string() : "cannot write " + wavPath;
     }
-    if (toFile && !wav.finish()) {
-        return "cannot write " + wavPath;
+    std::string error = card.finish();
+    if (error.empty() && status != ENS_OK) {
+        error = message(status);
     }
-    return {};
+    return error.empty() ? error : "cannot play on the sound card: " + error;
+}
+
+std::string transcribe(const std::vector<std::string>& texts, std::vector<std::string>& ipa) {
+    ipa.clear();
+    Engine engine;
+    if (std::string error = engine.start(); !error.empty()) {
+        return error;
+    }
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* trace = open_memstream(&buffer, &size);
+    if (trace == nullptr) {
+        return "cannot keep the phonemes in memory";
+    }
+    espeak_SetPhonemeTrace(espeakPHONEMES_IPA, trace);
+    std::string error;
+    for (const std::string& text : texts) {
+        const std::size_t before = size;
+        if (const espeak_ng_STATUS status = synthesize(text); status != ENS_OK) {
+            error = "cannot speak: " + message(status);
+            break;
+        }
+        std::fflush(trace);
+        ipa.push_back(oneLine(std::string(buffer + before, size - before)));
+    }
+    espeak_SetPhonemeTrace(0, nullptr);
+    std::fclose(trace);
+    std::free(buffer);
+    return error;
 }
 
 } // namespace speaker

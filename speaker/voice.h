@@ -1,8 +1,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// The Catalan voice of libespeak-ng.
+// The Catalan voice of libespeak-ng. The engine cannot be started twice in
+// one process (a second start hangs its first synthesis), so a process calls
+// speak() or transcribe() once.
 namespace speaker {
 
 struct VoiceSettings {
@@ -11,8 +14,15 @@ struct VoiceSettings {
 };
 
 // Speaks UTF-8 text on the sound card, or into wavPath when it is not empty.
-// Returns an empty string when it spoke, otherwise a one-line reason.
+// Returns an empty string when it spoke, otherwise a one-line reason. The
+// text may hold the engine's phoneme input ("[[...]]"), as the respellings
+// give it.
 std::string speak(const std::string& text, const VoiceSettings& settings,
                   const std::string& wavPath);
+
+// What the voice says for each text, in IPA, one line each: the engine's
+// own phoneme output of the very synthesis speak() runs, clauses joined by a
+// blank. Returns an empty string, or a one-line reason.
+std::string transcribe(const std::vector<std::string>& texts, std::vector<std::string>& ipa);
 
 } // namespace speaker

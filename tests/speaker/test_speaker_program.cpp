@@ -116,6 +116,16 @@ Wav speakToWav(const QByteArray& fileBytes, const QStringList& extra = {}) {
     return wav;
 }
 
+// The environment of a machine without any sound output.
+QProcessEnvironment withoutSound(const QTemporaryDir& dir) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PULSE_SERVER"), dir.filePath(QStringLiteral("no-server")));
+    env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.path());
+    env.insert(QStringLiteral("ALSA_CONFIG_PATH"), dir.filePath(QStringLiteral("asound.conf")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    return env;
+}
+
 } // namespace
 
 class TestSpeakerProgram final : public QObject {
@@ -130,6 +140,8 @@ private slots:
     void failures_data();
     void failures();
     void noSoundCard();
+    void ipa_data();
+    void ipa();
     void help();
 };
 
@@ -197,6 +209,8 @@ void TestSpeakerProgram::sameSpeech_data() {
     QTest::newRow("tail past the record ignored")
         << record("La una") + "i deu de dotze" << record("La una");
     QTest::newRow("padding ignored") << QByteArray("La una") << record("La una");
+    QTest::newRow("UTF-8 file") << QByteArray("Un quart d’una, què?\n")
+                                << record("Un quart d\x92una, qu\xE8?");
 }
 
 void TestSpeakerProgram::sameSpeech() {
@@ -230,6 +244,8 @@ void TestSpeakerProgram::failures_data() {
     QTest::newRow("missing /F:") << QStringList{"/I:c", "/L:1", "/V:100"} << ok << 2
                                  << "missing /F:";
     QTest::newRow("no arguments") << QStringList{} << ok << 2 << "missing /F:";
+    QTest::newRow("--ipa and /W:")
+        << QStringList{"/F:@", "--ipa", "/W:@.wav"} << ok << 2 << "--ipa";
     QTest::newRow("unwritable /W:")
         << QStringList{"/F:@", "/W:@.d/none/x.wav"} << ok << 1 << "cannot write";
 }
@@ -265,25 +281,48 @@ void TestSpeakerProgram::noSoundCard() {
     const QString scratch = dir.filePath(QStringLiteral("lloc.dat"));
     const QString noConfig = dir.filePath(QStringLiteral("asound.conf"));
     QVERIFY(writeFile(scratch, record("La una")) && writeFile(noConfig, {}));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PULSE_SERVER"), dir.filePath(QStringLiteral("no-server")));
-    env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.path());
-    env.insert(QStringLiteral("ALSA_CONFIG_PATH"), noConfig);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
     QElapsedTimer clock;
     clock.start();
-    const Run run = runSv({"/I:c", "/L:1", "/V:100", "/F:" + scratch}, env);
+    const Run run = runSv({"/I:c", "/L:1", "/V:100", "/F:" + scratch}, withoutSound(dir));
     QVERIFY2(run.finished, "sv did not finish");
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.startsWith("sv: ") && run.err.count('\n') == 1, run.err.constData());
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
 }
 
+// What the voice would say, respellings and spelt digits included, on one
+// line, with no sound output needed.
+void TestSpeakerProgram::ipa_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("row with digits") << record("12.25 Les dotze i vint-i-cinc")
+                                     << QByteArray("dˈodzə βˌintisˈiŋ ləs ðˈodzə i βˌintisˈiŋ");
+    QTest::newRow("Windows-1252") << record("Un quart d\x92una i cinc de vuit")
+                                  << QByteArray("ʊn kwˈaɾt ðˈunɐ i sˈiŋ də βˈujt");
+    QTest::newRow("UTF-8, two sentences")
+        << QByteArray("Les dues. Què?\n") << QByteArray("ləs ðˈuəs kˈɛ");
+}
+
+void TestSpeakerProgram::ipa() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString scratch = dir.filePath(QStringLiteral("lloc.dat"));
+    QVERIFY(writeFile(scratch, file) && writeFile(dir.filePath(QStringLiteral("asound.conf")), {}));
+    const Run run = runSv({"/I:c", "/L:1", "/V:100", "/F:" + scratch, "--ipa"}, withoutSound(dir));
+    QVERIFY2(run.finished, "sv did not finish");
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, line + '\n');
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("sv.lock"))));
+}
+
 void TestSpeakerProgram::help() {
     const Run run = runSv({"--help"});
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 0);
-    for (const char* option : {"/I:c", "/L:", "/V:", "/F:", "/W:"}) {
+    for (const char* option : {"/I:c", "/L:", "/V:", "/F:", "/W:", "--ipa"}) {
         QVERIFY2(run.out.contains(option), option);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "speaker/mend.h"
 #include "speaker/options.h"
+#include "speaker/player_lock.h"
 #include "speaker/record.h"
 
 #include <QTemporaryDir>
@@ -38,6 +39,9 @@ private slots:
     void refusesWhatIsNotARegularFile();
     void options_data();
     void options();
+    void playerRecord_data();
+    void playerRecord();
+    void thisProcessIsNotAPlayerToStop();
 };
 
 void TestSpeakerText::mendWords_data() {
@@ -52,24 +56,48 @@ void TestSpeakerText::mendWords_data() {
     QTest::newRow("all capitals") << "DUES I DOS"
                                   << "DÚES I DÒS";
     QTest::newRow("Dos quarts") << "Dos quarts i cinc de tres"
-                                << "Dòs quarts i cinc de tres";
-    QTest::newRow("mixed row") << "Les dotze i trenta cinc"
-                               << "Les dotze i trénta cinc";
+                                << "Dòs quarts i cing de tres";
+    QTest::newRow("trenta") << "Dos quarts i trenta"
+                            << "Dòs quarts i trénta";
     QTest::newRow("menys") << "La una menys deu"
                            << "La una ménys deu";
     QTest::newRow("quinze") << "quinze"
                             << "quínze";
     QTest::newRow("hyphen splits") << "vint-i-dues"
-                                   << "vint-i-dúes";
+                                   << "bint-i-dúes";
     QTest::newRow("apostrophe splits") << "l'dues"
                                        << "l'dúes";
     QTest::newRow("at the ends, with punctuation") << "dues, dos."
                                                    << "dúes, dòs.";
+    QTest::newRow("cinc") << "Un quart i cinc de vuit"
+                          << "Un quart i cing de buit";
+    QTest::newRow("vint") << "Les dotze i vint"
+                          << "Les dotze i bint";
+    QTest::newRow("capitals kept") << "Cinc VUIT Vint"
+                                   << "Cing BUIT Bint";
+    QTest::newRow("longer respelling") << "cinquanta Cinquanta CINQUANTA"
+                                       << "cingquanta Cingquanta CINGQUANTA";
+    // The compound numbers become phoneme input, whatever their case.
+    QTest::newRow("vint-i-cinc") << "Les dotze i vint-i-cinc"
+                                 << "Les dotze i [[b,intis'iN]]";
+    QTest::newRow("compound in capitals") << "VINT-I-CINC"
+                                          << "[[b,intis'iN]]";
+    QTest::newRow("compound with one blank") << "Les dotze i trenta cinc"
+                                             << "Les dotze i [[t**,enta#s'iN]]";
+    QTest::newRow("compounds of the digits") << "quaranta-cinc, cinquanta-cinc"
+                                             << "[[kwa#**,anta#s'iN]], [[siNkw,anta#s'iN]]";
+    QTest::newRow("two blanks part the compound") << "trenta  cinc"
+                                                  << "trénta  cing";
+    QTest::newRow("compound glued on") << "vint-i-cincs"
+                                       << "bint-i-cincs";
+    // Only the respellings may reach the engine's phoneme input.
+    QTest::newRow("brackets of the text") << "[[b'o]] [x]"
+                                          << "((b'o)) (x)";
     // Words that only contain or resemble a mended word stay as they are.
-    QTest::newRow("longer words") << "duesa dosis trentena menysprear"
-                                  << "duesa dosis trentena menysprear";
-    QTest::newRow("shorter words") << "due do tren meny"
-                                   << "due do tren meny";
+    QTest::newRow("longer words") << "duesa dosis trentena menysprear cincs vuitena vintena"
+                                  << "duesa dosis trentena menysprear cincs vuitena vintena";
+    QTest::newRow("shorter words") << "due do tren meny cin vui vin"
+                                   << "due do tren meny cin vui vin";
     QTest::newRow("digits glued on") << "dues2 2dos"
                                      << "dues2 2dos";
     QTest::newRow("accented letter glued on") << "duesà àdos"
@@ -77,10 +105,10 @@ void TestSpeakerText::mendWords_data() {
     QTest::newRow("already accented") << "Les dúes"
                                       << "Les dúes";
     QTest::newRow("other phrase words")
-        << "La una Les tres quatre cinc sis set vuit nou deu onze dotze i Un quart quarts Tres "
-           "d'una de d'onze vint vint-i-cinc quaranta"
-        << "La una Les tres quatre cinc sis set vuit nou deu onze dotze i Un quart quarts Tres "
-           "d'una de d'onze vint vint-i-cinc quaranta";
+        << "La una Les tres quatre sis set nou deu onze dotze i Un quart quarts Tres "
+           "d'una de d'onze quaranta"
+        << "La una Les tres quatre sis set nou deu onze dotze i Un quart quarts Tres "
+           "d'una de d'onze quaranta";
     QTest::newRow("leading blank kept") << " Les dues"
                                         << " Les dúes";
     QTest::newRow("empty") << ""
@@ -161,6 +189,29 @@ void TestSpeakerText::recordText_data() {
                                                     << "a  b";
     QTest::newRow("only blanks") << padded("") << "";
     QTest::newRow("cut at 200") << QByteArray(199, 'a') + "bc" << QString(199, u'a') + "b";
+    // Written by hand or by a script: UTF-8 is recognised.
+    QTest::newRow("UTF-8") << padded("Les dues i cinc, d’una: què més? 10 €")
+                           << "Les dues i cinc, d’una: què més? 10 €";
+    QTest::newRow("UTF-8, unpadded, with a line end")
+        << QByteArray("Un quart d’una\n") << "Un quart d’una";
+    QTest::newRow("UTF-8 byte-order mark dropped")
+        << QByteArray("\xEF\xBB\xBFLa una, això") << "La una, això";
+    QTest::newRow("UTF-8 C1 control becomes a blank")
+        << QByteArray("caf\xC3\xA9\xC2\x85x") << "café x";
+    QTest::newRow("UTF-8 cut inside a letter at 200")
+        << "\xC3\xA9" + QByteArray(197, 'a') + "\xC3\xA0" << u'é' + QString(197, u'a');
+    QTest::newRow("UTF-8 four-byte letter") << QByteArray("a \xF0\x9F\x95\x90 b") << "a 🕐 b";
+    // Anything that is not well-formed UTF-8 stays Windows-1252.
+    QTest::newRow("Windows-1252 letter before ASCII")
+        << QByteArray("caf\xE9 i m\xE9s") << "café i més";
+    QTest::newRow("Windows-1252 pair that looks like a lead byte")
+        << QByteArray("\xC0\xAFx") << "À¯x";
+    QTest::newRow("overlong form is not UTF-8") << QByteArray("\xC1\xA9 \xC3\xA9") << "Á© Ã©";
+    QTest::newRow("surrogate is not UTF-8") << QByteArray("\xED\xA0\x80 \xC3\xA9") << "í\u00A0€ Ã©";
+    QTest::newRow("past U+10FFFF is not UTF-8")
+        << QByteArray("\xF4\x90\x80\x80 \xC3\xA9") << "ô €€ Ã©";
+    QTest::newRow("cut short before the end is not UTF-8") << QByteArray("\xC3\xA9 \xC3") << "Ã© Ã";
+    QTest::newRow("plain ASCII") << padded("Les dotze") << "Les dotze";
 }
 
 void TestSpeakerText::recordText() {
@@ -235,6 +286,10 @@ void TestSpeakerText::options_data() {
     QTest::newRow("unknown letter") << QStringList{"/X:1", "/F:x"} << false << 0 << 0 << "";
     QTest::newRow("bare word") << QStringList{"x", "/F:x"} << false << 0 << 0 << "";
     QTest::newRow("no colon") << QStringList{"/Fx"} << false << 0 << 0 << "";
+    QTest::newRow("IPA instead of speech")
+        << QStringList{"/I:c", "/L:1", "/V:100", "/F:x", "--ipa"} << true << 125 << 100 << "";
+    QTest::newRow("IPA and a WAV")
+        << QStringList{"--ipa", "/F:x", "/W:o.wav"} << false << 0 << 0 << "";
 }
 
 void TestSpeakerText::options() {
@@ -258,6 +313,53 @@ void TestSpeakerText::options() {
     QCOMPARE(speaker::kRates[options.level - 1], rate);
     QCOMPARE(options.volume, volume);
     QCOMPARE(q(options.wav), wav);
+}
+
+void TestSpeakerText::playerRecord_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("pid");
+    QTest::addColumn<qulonglong>("started");
+    QTest::newRow("as written") << QByteArray("4242 1234567\n") << true << 4242 << 1234567ULL;
+    QTest::newRow("largest start")
+        << QByteArray("7 18446744073709551615\n") << true << 7 << 18446744073709551615ULL;
+    QTest::newRow("empty, as a player leaves it") << QByteArray() << false << 0 << 0ULL;
+    QTest::newRow("pid alone") << QByteArray("4242\n") << false << 0 << 0ULL;
+    QTest::newRow("no line end") << QByteArray("4242 1234567") << false << 0 << 0ULL;
+    QTest::newRow("three fields") << QByteArray("4242 1 2\n") << false << 0 << 0ULL;
+    QTest::newRow("two blanks") << QByteArray("4242  1\n") << false << 0 << 0ULL;
+    QTest::newRow("negative pid") << QByteArray("-1 5\n") << false << 0 << 0ULL;
+    QTest::newRow("pid 0") << QByteArray("0 5\n") << false << 0 << 0ULL;
+    QTest::newRow("pid too large") << QByteArray("99999999999 5\n") << false << 0 << 0ULL;
+    QTest::newRow("plus sign") << QByteArray("+42 5\n") << false << 0 << 0ULL;
+    QTest::newRow("letters") << QByteArray("sv 5\n") << false << 0 << 0ULL;
+}
+
+void TestSpeakerText::playerRecord() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, ok);
+    const auto player = speaker::parsePlayer(text.toStdString());
+    QCOMPARE(player.has_value(), ok);
+    if (!ok) {
+        return;
+    }
+    QFETCH(int, pid);
+    QFETCH(qulonglong, started);
+    QCOMPARE(player->pid, pid);
+    QCOMPARE(player->started, started);
+    QCOMPARE(QByteArray::fromStdString(speaker::formatPlayer(*player)), text);
+}
+
+// The start time tells a process from a later one that took over its pid;
+// and a process never takes itself for a player to stop.
+void TestSpeakerText::thisProcessIsNotAPlayerToStop() {
+    const auto self = speaker::playerOf(::getpid());
+    QVERIFY(self.has_value());
+    QVERIFY(self->started > 0);
+    QCOMPARE(speaker::playerOf(::getpid()), self);
+    QVERIFY(!speaker::isOurPlayer(*self));
+    QVERIFY(!speaker::isOurPlayer({::getppid(), self->started}));
+    QVERIFY(!speaker::isOurPlayer({1, 1}));
 }
 
 QTEST_GUILESS_MAIN(TestSpeakerText)
