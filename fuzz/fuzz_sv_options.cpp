@@ -10,9 +10,9 @@
 // - Accepted: level 1 to 5 and volume 0 to 200, the volume being the last
 //   /V: clamped (the model compares digit strings, so numbers past the int
 //   range are checked too); file, WAV and --ipa as the last ones given.
-// - Rejected: exactly one message line, with no control character, no
-//   byte that is not well-formed UTF-8, and at most 80 characters of any
-//   argument, so a short message.
+// - Rejected: exactly one message line, with no control character (C0, DEL
+//   or C1) and nothing that is not well-formed UTF-8, and short however
+//   long the arguments, since at most 80 characters of one are quoted.
 #include "speaker/options.h"
 #include "speaker/utf8.h"
 
