@@ -177,6 +177,8 @@ int main(int argc, char** argv) {
         text.resize(200, ' ');
         std::ofstream(record, std::ios::binary) << text;
     }
+    // sv reads only a file no one else may write, whatever the umask.
+    fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
 
     const std::vector<std::string> svArgs{sv,       "/I:c",         "/L:1",
                                           "/V:100", "/F:" + record, "/W:" + wav};

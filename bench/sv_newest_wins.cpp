@@ -101,6 +101,8 @@ int main(int argc, char** argv) {
         text.resize(200, ' ');
         std::ofstream(record, std::ios::binary) << text;
     }
+    // sv reads only a file no one else may write, whatever the umask.
+    fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
     std::vector<std::string> env = pulse.clientEnv(runtime.string());
     env.push_back("SV_STAMP_FIRST_SAMPLE=1");
     env.push_back("SV_STAMP_STOP=1");

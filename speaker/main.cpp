@@ -2,10 +2,12 @@
 // scratch file and says it with the Catalan voice.
 
 #include "speaker/mend.h"
+#include "speaker/message.h"
 #include "speaker/options.h"
 #include "speaker/player_lock.h"
 #include "speaker/record.h"
 #include "speaker/voice.h"
+#include "speaker/watchdog.h"
 
 #include <csignal>
 #include <cstdio>
@@ -24,15 +26,11 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-// 200 characters at the slowest rate take well under a minute; past this the
-// engine or the sound system is stuck, and a stuck sv must not linger.
-constexpr unsigned kWatchdogSeconds = 90;
-
 // Where our own messages go while the engine's stderr is silenced.
 int gStderr = STDERR_FILENO;
 
 void onWatchdog(int) {
-    static constexpr char kLine[] = "sv: gave up: speaking took too long\n";
+    static constexpr char kLine[] = "sv: gave up: the voice or the sound system is stuck\n";
     [[maybe_unused]] const ssize_t n = ::write(gStderr, kLine, sizeof kLine - 1);
     ::_exit(kExitFailed);
 }
@@ -74,8 +72,12 @@ private:
     int saved_ = -1;
 };
 
+void warn(const std::string& reason) {
+    std::fprintf(stderr, "sv: %s\n", speaker::oneLine(reason).c_str());
+}
+
 int fail(int code, const std::string& reason) {
-    std::fprintf(stderr, "sv: %s\n", reason.c_str());
+    warn(reason);
     return code;
 }
 
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
     }
 
     std::signal(SIGALRM, onWatchdog);
-    ::alarm(kWatchdogSeconds);
+    speaker::armWatchdog();
 
     std::string record;
     if (!speaker::readRecord(options.file, record, error)) {
@@ -110,7 +112,8 @@ int main(int argc, char** argv) {
     }
     const std::string text = speaker::recordText(record);
     if (text.find_first_not_of(' ') == std::string::npos) {
-        return fail(kExitFailed, "nothing to say: " + options.file + " holds only blanks");
+        return fail(kExitFailed,
+                    "nothing to say: " + speaker::quoted(options.file) + " holds only blanks");
     }
 
     const std::string prepared = speaker::prepareForSpeech(text);
@@ -134,8 +137,14 @@ int main(int argc, char** argv) {
         sigemptyset(&stop.sa_mask);
         ::sigaction(speaker::kStopSignal, &stop, nullptr);
         const bool stamp = std::getenv("SV_STAMP_STOP") != nullptr;
-        if (lock.claim(speaker::lockFilePath(), stamp) == speaker::PlayerLock::Outcome::Yield) {
+        std::string problem;
+        const std::string path = speaker::lockFilePath(problem);
+        if (path.empty()) {
+            warn(problem + ": playing without it, so older requests play on");
+        } else if (lock.claim(path, stamp) == speaker::PlayerLock::Outcome::Yield) {
             return 0;
+        } else if (!lock.problem().empty()) {
+            warn(lock.problem());
         }
     }
 

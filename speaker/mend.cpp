@@ -8,16 +8,10 @@ namespace speaker {
 
 namespace {
 
-// One respelling: a word, or a compound number whose parts a hyphen or one
-// blank joins, and what the voice is given instead. Where a letter or an
-// accent is enough, the rest of the word keeps its letters and case; the
-// compounds need the engine's phoneme input ("[[...]]", its own ASCII
-// phoneme names: ** is [ɾ], a# is [ɐ], N is [ŋ], ' and , the main and the
-// secondary stress), which is the only way to stress them once.
-struct Respelling {
-    std::string_view word; // lower case ASCII
-    std::string_view said; // UTF-8 text, or [[phonemes]]
-};
+// Where a letter or an accent is enough, the rest of the word keeps its
+// letters and case; the compounds need the engine's phoneme input ("[[...]]",
+// its own ASCII phoneme names: ** is [ɾ], a# is [ɐ], N is [ŋ], ' and , the
+// main and the secondary stress), which is the only way to stress them once.
 
 // Compounds first, so that their parts are not respelt one by one.
 constexpr std::array kRespellings{
@@ -225,6 +219,10 @@ std::string mendWords(std::string_view text) {
 
 std::string prepareForSpeech(std::string_view text) {
     return mendWords(spellTimeKey(text));
+}
+
+std::span<const Respelling> respellings() {
+    return kRespellings;
 }
 
 } // namespace speaker

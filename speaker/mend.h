@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,15 @@ std::string mendWords(std::string_view text);
 
 // Both of the above: what the voice is actually given.
 std::string prepareForSpeech(std::string_view text);
+
+// One respelling: a word, or a compound number whose parts a hyphen or one
+// blank joins, and what the voice is given instead.
+struct Respelling {
+    std::string_view word; // lower case ASCII
+    std::string_view said; // UTF-8 text, or [[phonemes]]
+};
+
+// All of them, compounds first.
+std::span<const Respelling> respellings();
 
 } // namespace speaker

@@ -37,9 +37,16 @@ std::optional<Player> playerOf(pid_t pid);
 // "<path> (deleted)") is still ours.
 bool isOurPlayer(const Player& player);
 
-// sv.lock in $XDG_RUNTIME_DIR, or else in /tmp/runtime-<user> as Qt has it;
-// empty when the variable is not an absolute path and there is no user name.
-std::string lockFilePath();
+// The folder for sv.lock, by the rule the clock program has for its scratch
+// file: $XDG_RUNTIME_DIR when it is a real folder of ours that only we can
+// enter (not a link, our user, no bits for group or others); otherwise
+// "quirvel-rellotge" in $XDG_CACHE_HOME or $HOME/.cache, created 0700 and
+// checked the same way. Never a shared folder: empty, with the reason in
+// problem, when neither is safe.
+std::string lockFolder(std::string& problem);
+
+// sv.lock in that folder, or empty with the reason in problem.
+std::string lockFilePath(std::string& problem);
 
 class PlayerLock final {
 public:
@@ -56,16 +63,20 @@ public:
 
     // Stops the recorded player when it is still our sv and older than us,
     // and records us instead. A folder or a file we cannot trust (a link,
-    // someone else's, not a regular file, a folder others may write to) is
-    // left alone: we then play without stopping anyone. Never waits more
-    // than a second for the lock. With stamp set, prints
-    // "stopped <pid> <CLOCK_MONOTONIC ns>" on stdout for each stop, the time
-    // read just before the stop signal goes out.
+    // someone else's, not a regular file, a folder others may enter) is
+    // left alone: we then play without stopping anyone, and problem() says
+    // why. Never waits more than a second for the lock. With stamp set,
+    // prints "stopped <pid> <CLOCK_MONOTONIC ns>" on stdout for each stop,
+    // the time read just before the stop signal goes out.
     Outcome claim(const std::string& path, bool stamp);
+
+    // Why the last claim played without the lock, on one line; or empty.
+    const std::string& problem() const { return problem_; }
 
 private:
     int fd_ = -1;
     Player self_;
+    std::string problem_;
 };
 
 } // namespace speaker

@@ -1,11 +1,11 @@
 #include "speaker/record.h"
 
 #include "core/cp1252.h"
+#include "speaker/message.h"
+#include "speaker/own_file.h"
+#include "speaker/utf8.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace speaker {
@@ -14,43 +14,6 @@ namespace {
 
 constexpr std::string_view kReplacement{"\xEF\xBF\xBD"};
 constexpr std::string_view kByteOrderMark{"\xEF\xBB\xBF"};
-
-// The length of the well-formed UTF-8 sequence at the start of bytes (no
-// overlong forms, no surrogates, nothing past U+10FFFF), or 0. A sequence
-// the end of bytes cuts short gives the negative of what it has.
-int sequenceLength(std::string_view bytes) {
-    const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = at(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    int length = 0;
-    unsigned char low = 0x80; // the range of the second byte
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    for (int i = 1; i < length; ++i) {
-        if (static_cast<std::size_t>(i) >= bytes.size()) {
-            return -i;
-        }
-        const unsigned char c = at(static_cast<std::size_t>(i));
-        if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xBF)) {
-            return 0;
-        }
-    }
-    return length;
-}
 
 // How many bytes of the record to read as UTF-8, or 0 to read it as
 // Windows-1252: all of it when it is well-formed UTF-8 holding at least one
@@ -62,7 +25,7 @@ std::size_t utf8Length(std::string_view bytes) {
     bool multiByte = false;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const int length = sequenceLength(bytes.substr(i));
+        const int length = utf8SequenceLength(bytes.substr(i));
         if (length < 0 && bytes.size() == kRecordSize) {
             break;
         }
@@ -75,24 +38,17 @@ std::size_t utf8Length(std::string_view bytes) {
     return multiByte ? i : 0;
 }
 
-std::string reason(const std::string& path, const char* what) {
-    return "cannot read " + path + ": " + what;
+std::string reason(const std::string& path, const std::string& why) {
+    return "cannot read " + quoted(path) + ": " + why;
 }
 
 } // namespace
 
 bool readRecord(const std::string& path, std::string& bytes, std::string& error) {
-    // O_NONBLOCK so that opening a FIFO by mistake cannot hang us before the
-    // regular-file check below.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    std::string why;
+    const int fd = openOwnFile(path, Access::Read, why);
     if (fd < 0) {
-        error = reason(path, std::strerror(errno));
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = reason(path, "not a regular file");
-        ::close(fd);
+        error = reason(path, why);
         return false;
     }
     bytes.assign(kRecordSize, '\0');
@@ -103,7 +59,7 @@ bool readRecord(const std::string& path, std::string& bytes, std::string& error)
             continue;
         }
         if (n < 0) {
-            error = reason(path, std::strerror(errno));
+            error = reason(path, systemReason(errno));
             ::close(fd);
             return false;
         }

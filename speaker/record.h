@@ -12,9 +12,10 @@ namespace speaker {
 
 inline constexpr std::size_t kRecordSize = 200;
 
-// Reads at most the first 200 bytes of a regular file into bytes. On failure
-// returns false with a one-line reason in error. Never blocks on a pipe or a
-// device: anything but a regular file is refused.
+// Reads at most the first 200 bytes of the file into bytes. On failure
+// returns false with a one-line reason in error. The file must be a regular
+// file of ours that no one else may write (see own_file.h): a link, a pipe,
+// a device or someone else's file is refused at once.
 bool readRecord(const std::string& path, std::string& bytes, std::string& error);
 
 // The record as UTF-8 text: decoded, control characters turned into blanks

@@ -1,6 +1,7 @@
 #include "speaker/voice.h"
 
 #include "speaker/sound_card.h"
+#include "speaker/watchdog.h"
 #include "speaker/wav_file.h"
 
 #include <cstdio>
@@ -21,6 +22,9 @@ SoundCard* gCard = nullptr;
 bool gStampFirstSample = false;
 
 int onSamples(short* samples, int count, espeak_EVENT* /*events*/) {
+    // Called for every buffer the engine makes, and, when playing, only once
+    // the sound system took the one before: progress either way.
+    feedWatchdog();
     if (samples == nullptr || count <= 0) {
         return 0;
     }
@@ -141,7 +145,7 @@ std::string speak(const std::string& text, const VoiceSettings& settings,
     SoundCard card;
     if (toFile) {
         if (!wav.open(wavPath, espeak_ng_GetSampleRate())) {
-            return "cannot write " + wavPath;
+            return wav.error();
         }
         gWav = &wav;
     } else {
@@ -154,10 +158,15 @@ std::string speak(const std::string& text, const VoiceSettings& settings,
     gWav = nullptr;
     gCard = nullptr;
     if (toFile) {
+        // A refused write stops the synthesis, and the engine then reports
+        // only that it was stopped: the file's own reason is the one to give.
+        if (!wav.error().empty()) {
+            return wav.error();
+        }
         if (status != ENS_OK) {
             return "cannot speak: " + message(status);
         }
-        return wav.finish() ? std::string() : "cannot write " + wavPath;
+        return wav.finish() ? std::string() : wav.error();
     }
     std::string error = card.finish();
     if (error.empty() && status != ENS_OK) {

@@ -1,8 +1,13 @@
 #include "speaker/wav_file.h"
 
+#include "speaker/message.h"
+#include "speaker/own_file.h"
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <limits>
+#include <unistd.h>
 
 namespace speaker {
 
@@ -35,38 +40,67 @@ std::array<unsigned char, kHeaderBytes> header(std::uint32_t sampleRate, std::ui
 } // namespace
 
 WavFile::~WavFile() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
+    if (fd_ >= 0) {
+        ::close(fd_);
     }
+}
+
+bool WavFile::failed(const std::string& why) {
+    if (error_.empty()) {
+        error_ = "cannot write " + quoted(path_) + ": " + why;
+    }
+    return false;
+}
+
+// Straight to the file, no buffer of the C library's in between, so that a
+// full disk is seen, with its reason, at the write that meets it.
+bool WavFile::writeAll(const unsigned char* bytes, std::size_t size, long long at) {
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd_, bytes, size, static_cast<off_t>(at));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return failed(n < 0 ? systemReason(errno) : "nothing written");
+        }
+        bytes += n;
+        size -= static_cast<std::size_t>(n);
+        at += n;
+    }
+    return true;
 }
 
 bool WavFile::open(const std::string& path, int sampleRate) {
-    file_ = std::fopen(path.c_str(), "wb");
-    if (file_ == nullptr || sampleRate <= 0) {
-        return ok_ = false;
+    path_ = path;
+    std::string why;
+    fd_ = openOwnFile(path, Access::Write, why);
+    if (fd_ < 0) {
+        return failed(why);
     }
-    const auto h = header(static_cast<std::uint32_t>(sampleRate), 0);
-    ok_ = std::fwrite(h.data(), 1, h.size(), file_) == h.size();
+    if (sampleRate <= 0) {
+        return failed("no sample rate");
+    }
     sampleRate_ = static_cast<std::uint32_t>(sampleRate);
-    return ok_;
+    const auto h = header(sampleRate_, 0);
+    return writeAll(h.data(), h.size(), 0);
 }
 
 bool WavFile::append(const std::int16_t* samples, std::size_t count) {
-    if (file_ == nullptr || !ok_) {
+    if (fd_ < 0 || !error_.empty()) {
         return false;
     }
     if (count > (std::numeric_limits<std::uint32_t>::max() - kHeaderBytes - dataBytes_) / 2) {
-        return ok_ = false;
+        return failed("over the 4 GiB a WAV file can hold");
     }
     // Little-endian on disk whatever the machine.
-    std::array<unsigned char, 2 * 512> buffer{};
+    std::array<unsigned char, 2 * 4096> buffer{};
     while (count > 0) {
         const std::size_t n = std::min<std::size_t>(count, buffer.size() / 2);
         for (std::size_t i = 0; i < n; ++i) {
             put16(&buffer[2 * i], static_cast<std::uint16_t>(samples[i]));
         }
-        if (std::fwrite(buffer.data(), 1, 2 * n, file_) != 2 * n) {
-            return ok_ = false;
+        if (!writeAll(buffer.data(), 2 * n, kHeaderBytes + static_cast<long long>(dataBytes_))) {
+            return false;
         }
         dataBytes_ += static_cast<std::uint32_t>(2 * n);
         samples += n;
@@ -76,17 +110,18 @@ bool WavFile::append(const std::int16_t* samples, std::size_t count) {
 }
 
 bool WavFile::finish() {
-    if (file_ == nullptr) {
+    if (fd_ < 0) {
         return false;
     }
-    if (ok_) {
+    if (error_.empty()) {
         const auto h = header(sampleRate_, dataBytes_);
-        ok_ = std::fseek(file_, 0, SEEK_SET) == 0 &&
-              std::fwrite(h.data(), 1, h.size(), file_) == h.size();
+        writeAll(h.data(), h.size(), 0);
     }
-    ok_ = std::fclose(file_) == 0 && ok_;
-    file_ = nullptr;
-    return ok_;
+    if (::close(fd_) != 0) {
+        failed(systemReason(errno));
+    }
+    fd_ = -1;
+    return error_.empty();
 }
 
 } // namespace speaker

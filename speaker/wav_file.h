@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 namespace speaker {
@@ -15,19 +15,27 @@ public:
     WavFile& operator=(const WavFile&) = delete;
     ~WavFile();
 
-    // Creates (or truncates) the file and writes a header; false on failure.
+    // Creates or empties the file, only a regular file of ours (see
+    // own_file.h), and writes a header; false on failure.
     bool open(const std::string& path, int sampleRate);
     bool append(const std::int16_t* samples, std::size_t count);
     // Writes the final sizes and closes; false if anything failed on the way.
     bool finish();
 
     std::uint32_t dataBytes() const { return dataBytes_; }
+    // The first failure as one line, "cannot write '<path>': <reason>", or
+    // empty.
+    const std::string& error() const { return error_; }
 
 private:
-    std::FILE* file_ = nullptr;
+    bool writeAll(const unsigned char* bytes, std::size_t size, long long at);
+    bool failed(const std::string& why);
+
+    int fd_ = -1;
+    std::string path_;
     std::uint32_t sampleRate_ = 0;
     std::uint32_t dataBytes_ = 0;
-    bool ok_ = true;
+    std::string error_;
 };
 
 } // namespace speaker

@@ -108,6 +108,7 @@ out=$("$speaker" --version 2>&1)
     fail "sv --version: $out"
 record=$work/lloc.dat
 printf '%-200s' "Un quart d'una" >"$record"
+chmod 600 "$record" # sv reads only a file no one else may write, whatever the umask
 out=$("$speaker" /I:c /L:1 /V:100 "/F:$record" "/W:$work/phrase.wav" 2>&1)
 status=$?
 size=$(stat -c %s "$work/phrase.wav" 2>/dev/null || echo 0)

@@ -108,6 +108,10 @@ bool PulseServer::start(QString& why) {
     return true;
 }
 
+QString PulseServer::cacheDir() const {
+    return dir_.filePath(QStringLiteral(".cache"));
+}
+
 QProcessEnvironment PulseServer::clientEnvironment(const QString& runtimeDir) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + dir_.filePath("native"));
@@ -126,8 +130,20 @@ Run::~Run() {
     if (pidfd >= 0) {
         ::close(pidfd);
     }
-    if (out >= 0) {
-        ::close(out);
+    for (const int fd : {out, err}) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+}
+
+void Run::drain() {
+    char buffer[512];
+    for (ssize_t n; (n = ::read(out, buffer, sizeof buffer)) > 0;) {
+        output.append(buffer, n);
+    }
+    for (ssize_t n; (n = ::read(err, buffer, sizeof buffer)) > 0;) {
+        errors.append(buffer, n);
     }
 }
 
@@ -169,24 +185,34 @@ std::unique_ptr<Run> start(const QString& program, const QStringList& args,
     envp.push_back(nullptr);
 
     int pipeFds[2];
+    int errFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
+        return nullptr;
+    }
+    if (::pipe2(errFds, O_CLOEXEC) != 0) {
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
         return nullptr;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errFds[1], STDERR_FILENO);
     auto run = std::make_unique<Run>();
     run->startNs = monotonicNs();
     const int rc =
         posix_spawn(&run->pid, argv.front(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipeFds[1]);
+    ::close(errFds[1]);
     run->out = pipeFds[0];
+    run->err = errFds[0];
     if (rc != 0) {
         run->pid = -1;
         return nullptr;
     }
     ::fcntl(run->out, F_SETFL, O_NONBLOCK);
+    ::fcntl(run->err, F_SETFL, O_NONBLOCK);
     run->pidfd = static_cast<int>(::syscall(SYS_pidfd_open, run->pid, 0));
     return run;
 }
@@ -205,10 +231,7 @@ bool pump(const std::vector<Run*>& runs, long long untilNs) {
     const long long now = monotonicNs();
     for (std::size_t i = 0; i < runs.size(); ++i) {
         Run* run = runs[i];
-        char buffer[512];
-        for (ssize_t n; (n = ::read(run->out, buffer, sizeof buffer)) > 0;) {
-            run->output.append(buffer, n);
-        }
+        run->drain();
         // Without pidfds (kernels before 5.3) the exit is seen a slice late.
         const bool ended = run->pidfd >= 0 ? (fds[2 * i + 1].revents & POLLIN) != 0
                                            : ::waitpid(run->pid, &run->status, WNOHANG) == run->pid;
@@ -217,9 +240,7 @@ bool pump(const std::vector<Run*>& runs, long long untilNs) {
             if (run->pidfd >= 0) {
                 ::waitpid(run->pid, &run->status, 0);
             }
-            for (ssize_t n; (n = ::read(run->out, buffer, sizeof buffer)) > 0;) {
-                run->output.append(buffer, n);
-            }
+            run->drain();
         }
     }
     return true;

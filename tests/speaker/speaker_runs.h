@@ -30,26 +30,33 @@ public:
     // The environment for a client: this server, and runtimeDir as the
     // per-user runtime folder (where sv keeps its lock).
     QProcessEnvironment clientEnvironment(const QString& runtimeDir) const;
+    // The cache folder of a client (under its HOME).
+    QString cacheDir() const;
+    // The server's process, to freeze it as a stuck sound system would be.
+    qint64 pid() const { return server_.processId(); }
 
 private:
     QTemporaryDir dir_;
     QProcess server_;
 };
 
-// One sv process (or any program), its stdout kept, its exit timed through a
-// pidfd as it happens.
+// One sv process (or any program), its stdout and stderr kept, its exit
+// timed through a pidfd as it happens.
 struct Run {
     pid_t pid = -1;
     int pidfd = -1;
     int out = -1;
+    int err = -1;
     long long startNs = 0;
     long long exitNs = 0; // 0 while running
     int status = -1;      // as waitpid gives it, once exited
     QByteArray output;
+    QByteArray errors; // stderr
 
     ~Run();
     bool running() const { return exitNs == 0; }
     bool exitedCleanly() const;
+    void drain(); // reads what stdout and stderr hold so far
     // The number after a word at the start of a line of output ("stopped
     // <pid> <ns>" has two: index 0 and 1), or -1.
     long long stamp(const QByteArray& word, int index = 0) const;

@@ -2,6 +2,7 @@
 // server of the test's own, stopped by newer ones, and never stopping a
 // process that is not a playing sv of ours.
 
+#include "speaker/watchdog.h"
 #include "tests/speaker/speaker_runs.h"
 
 #include <QtTest>
@@ -24,6 +25,7 @@ constexpr long long kStartBoundNs = 15000 * kMs;
 constexpr long long kEndSlackNs = 30000 * kMs;
 // A timing round spoilt by a loaded machine is tried again, twice at most.
 constexpr int kTimingRounds = 3;
+constexpr long long kStallMs = speaker::kStallSeconds * 1000LL;
 
 // About nine seconds at the children's rate.
 const QByteArray kLongText = "Un quart i cinc de dues. Dos quarts i deu de tres. Tres quarts i "
@@ -34,9 +36,11 @@ QString svPath() {
     return qEnvironmentVariable("RELLOTGE_BIN_DIR") + QStringLiteral("/sv");
 }
 
+// sv reads only a file no one else may write, whatever the umask.
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+           file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QByteArray readFile(const QString& path) {
@@ -70,13 +74,17 @@ private slots:
     void otherProcessesAreNeverSignalled();
     void untrustedLockFileIsLeftAlone_data();
     void untrustedLockFileIsLeftAlone();
+    void lockInTheCacheFolderWithoutARuntimeFolder();
+    void stuckSoundSystemIsGivenUpOn();
     void wavAndIpaRunsNeitherStopNorAreStopped();
     void olderRequestGivesWay();
     void playerOfAReplacedProgramIsStopped();
 
 private:
-    // A player of text with its runtime folder; nullptr when it cannot start.
-    std::unique_ptr<Run> play(const QString& text, const QString& runtime);
+    // A player of text with its runtime folder, an empty one to leave
+    // XDG_RUNTIME_DIR unset; nullptr when it cannot start.
+    std::unique_ptr<Run> play(const QString& text, const QString& runtime,
+                              const QStringList& moreEnv = {});
     // Pumps the others too, so that their exits are timed as they come.
     bool waitForFirstSample(Run& run, std::vector<Run*> others = {});
     bool waitForEnd(const std::vector<Run*>& runs);
@@ -126,9 +134,17 @@ void TestSpeakerNewest::init() {
         QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
-std::unique_ptr<Run> TestSpeakerNewest::play(const QString& text, const QString& runtime) {
+std::unique_ptr<Run> TestSpeakerNewest::play(const QString& text, const QString& runtime,
+                                             const QStringList& moreEnv) {
+    QProcessEnvironment env = server_.clientEnvironment(runtime);
+    if (runtime.isEmpty()) {
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    }
+    for (const QString& entry : moreEnv) {
+        env.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    }
     return speaker_runs::start(svPath(), {"/I:c", "/L:1", "/V:100", "/F:" + dir_.filePath(text)},
-                               server_.clientEnvironment(runtime));
+                               env);
 }
 
 bool TestSpeakerNewest::waitForFirstSample(Run& run, std::vector<Run*> others) {
@@ -221,18 +237,25 @@ void TestSpeakerNewest::otherProcessesAreNeverSignalled() {
 }
 
 // A lock file sv cannot trust is neither followed, read nor written: the
-// new request plays, and the player its content names plays on.
+// new request plays, says why in one line, and the player its content names
+// plays on. A runtime folder others may enter is not used at all: the lock
+// is then kept in the cache folder.
 void TestSpeakerNewest::untrustedLockFileIsLeftAlone_data() {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("symbolic link to the real one") << "link";
-    QTest::newRow("second name of the real one") << "hard link";
-    QTest::newRow("someone else's file") << "other owner";
-    QTest::newRow("in a folder others may write to") << "open folder";
-    QTest::newRow("a pipe") << "fifo";
+    QTest::addColumn<QByteArray>("says"); // on stderr; nothing when empty
+    QTest::newRow("symbolic link to the real one") << "link" << QByteArray("(a symbolic link)");
+    QTest::newRow("second name of the real one")
+        << "hard link" << QByteArray("(a second name of another file)");
+    QTest::newRow("someone else's file") << "other owner" << QByteArray("(another user's file)");
+    QTest::newRow("a pipe") << "fifo" << QByteArray("(not a regular file)");
+    QTest::newRow("runtime folder others may enter") << "open folder" << QByteArray();
+    QTest::newRow("no private folder anywhere")
+        << "no cache" << QByteArray("no private folder for the player lock");
 }
 
 void TestSpeakerNewest::untrustedLockFileIsLeftAlone() {
     QFETCH(QString, kind);
+    QFETCH(QByteArray, says);
     if (kind == "other owner" && ::geteuid() != 0) {
         QSKIP("only root can give a file to another user");
     }
@@ -245,7 +268,8 @@ void TestSpeakerNewest::untrustedLockFileIsLeftAlone() {
 
     const QString other = dir_.filePath(QStringLiteral("other%1").arg(runtimes_));
     QVERIFY(QDir().mkdir(other));
-    QVERIFY(::chmod(qPrintable(other), kind == "open folder" ? 0777 : 0700) == 0);
+    const bool open = kind == "open folder" || kind == "no cache";
+    QVERIFY(::chmod(qPrintable(other), open ? 0777 : 0700) == 0);
     const QString lock = other + "/sv.lock";
     if (kind == "link") {
         QVERIFY(QFile::link(real, lock));
@@ -259,13 +283,25 @@ void TestSpeakerNewest::untrustedLockFileIsLeftAlone() {
     if (kind == "other owner") {
         QCOMPARE(::chown(qPrintable(lock), 65534, 65534), 0);
     }
+    // A cache folder that cannot be made: a file stands where it would be.
+    const QString noCache = dir_.filePath(QStringLiteral("not-a-folder"));
+    QVERIFY(writeFile(noCache, {}));
 
-    auto second = play("short.dat", other);
+    auto second =
+        play("short.dat", other,
+             kind == "no cache" ? QStringList{"XDG_CACHE_HOME=" + noCache} : QStringList{});
     QVERIFY(second);
     QVERIFY(waitForEnd({second.get()}));
-    QVERIFY2(second->exitedCleanly(), second->output.constData());
+    QVERIFY2(second->exitedCleanly(), second->errors.constData());
     QVERIFY(second->stamp("first-sample-ns") > 0);
     QCOMPARE(second->stamp("stopped"), -1);
+    if (says.isEmpty()) {
+        QCOMPARE(second->errors, QByteArray());
+    } else {
+        QVERIFY2(second->errors.startsWith("sv: ") && second->errors.count('\n') == 1 &&
+                     second->errors.endsWith('\n') && second->errors.contains(says),
+                 second->errors.constData());
+    }
     QVERIFY2(first->running(), "the first player was stopped");
     QCOMPARE(readFile(real), recorded);
     QCOMPARE(QFileInfo(lock).isSymLink(), kind == "link");
@@ -274,6 +310,61 @@ void TestSpeakerNewest::untrustedLockFileIsLeftAlone() {
     }
     ::kill(first->pid, SIGTERM);
     QVERIFY(waitForEnd({first.get()}));
+}
+
+// Without a runtime folder the lock lives in the cache folder, made 0700,
+// and the newest request still wins; never in a shared folder.
+void TestSpeakerNewest::lockInTheCacheFolderWithoutARuntimeFolder() {
+    const QString folder = server_.cacheDir() + "/quirvel-rellotge";
+    auto first = play("long.dat", QString());
+    QVERIFY(first);
+    QVERIFY2(waitForFirstSample(*first), first->errors.constData());
+    QVERIFY(readFile(folder + "/sv.lock").startsWith(QByteArray::number(first->pid) + ' '));
+    struct stat info {};
+    QCOMPARE(::lstat(qPrintable(folder), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(info.st_mode & 0777, 0700u);
+
+    auto second = play("short.dat", QString());
+    QVERIFY(second);
+    QVERIFY(waitForFirstSample(*second, {first.get()}));
+    QVERIFY(waitForEnd({first.get(), second.get()}));
+    QCOMPARE(second->stamp("stopped"), first->pid);
+    QVERIFY(first->exitedCleanly() && second->exitedCleanly());
+    QCOMPARE(first->errors + second->errors, QByteArray());
+}
+
+// A sound system that stops taking sound makes sv give up, with one line,
+// once nothing has moved for the stall time; one that only pauses a moment
+// does not, however long the speech.
+void TestSpeakerNewest::stuckSoundSystemIsGivenUpOn() {
+    const auto server = static_cast<pid_t>(server_.pid());
+    QVERIFY(server > 0);
+    const auto resume = qScopeGuard([server] { ::kill(server, SIGCONT); });
+
+    auto paused = play("long.dat", runtime_);
+    QVERIFY(paused);
+    QVERIFY(waitForFirstSample(*paused));
+    QCOMPARE(::kill(server, SIGSTOP), 0);
+    QTest::qWait(3000);
+    QCOMPARE(::kill(server, SIGCONT), 0);
+    QVERIFY(waitForEnd({paused.get()}));
+    QVERIFY2(paused->exitedCleanly(), paused->errors.constData());
+
+    auto stuck = play("long.dat", runtime_);
+    QVERIFY(stuck);
+    QVERIFY(waitForFirstSample(*stuck));
+    QCOMPARE(::kill(server, SIGSTOP), 0);
+    const long long frozen = monotonicNs();
+    QVERIFY(speaker_runs::pumpUntil({stuck.get()}, frozen + (kStallMs + 20000) * kMs,
+                                    [&] { return !stuck->running(); }));
+    const long long after = monotonicNs() - frozen;
+    QVERIFY2(after > (kStallMs - 1000) * kMs, qPrintable(ms(after)));
+    QVERIFY(WIFEXITED(stuck->status));
+    QCOMPARE(WEXITSTATUS(stuck->status), 1);
+    QVERIFY2(stuck->errors.startsWith("sv: gave up") && stuck->errors.count('\n') == 1,
+             stuck->errors.constData());
+    qInfo("sv gave up %s after the sound system froze", qPrintable(ms(after)));
 }
 
 // A run that writes a WAV or prints IPA stops no one; and a WAV run is not

@@ -7,7 +7,10 @@
 #include <QtTest>
 #include <array>
 #include <cmath>
+#include <csignal>
 #include <cstring>
+#include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -25,12 +28,16 @@ QString svPath() {
     return qEnvironmentVariable("RELLOTGE_BIN_DIR") + QStringLiteral("/sv");
 }
 
-Run runSv(const QStringList& args, const QProcessEnvironment& env = {}) {
+Run runSv(const QStringList& args, const QProcessEnvironment& env = {},
+          const QString& program = svPath(), const std::function<void()>& inChild = {}) {
     QProcess process;
     if (!env.isEmpty()) {
         process.setProcessEnvironment(env);
     }
-    process.start(svPath(), args);
+    if (inChild) {
+        process.setChildProcessModifier(inChild);
+    }
+    process.start(program, args);
     Run run;
     if (!process.waitForStarted(kTimeoutMs)) {
         return run;
@@ -51,9 +58,11 @@ QByteArray record(const QByteArray& text) {
     return text.leftJustified(200, ' ');
 }
 
+// sv reads only a file no one else may write, whatever the umask.
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+           file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
 struct Wav {
@@ -139,6 +148,8 @@ private slots:
     void sameSpeech();
     void failures_data();
     void failures();
+    void writeFailuresGiveTheReason_data();
+    void writeFailuresGiveTheReason();
     void noSoundCard();
     void ipa_data();
     void ipa();
@@ -246,8 +257,26 @@ void TestSpeakerProgram::failures_data() {
     QTest::newRow("no arguments") << QStringList{} << ok << 2 << "missing /F:";
     QTest::newRow("--ipa and /W:")
         << QStringList{"/F:@", "--ipa", "/W:@.wav"} << ok << 2 << "--ipa";
-    QTest::newRow("unwritable /W:")
-        << QStringList{"/F:@", "/W:@.d/none/x.wav"} << ok << 1 << "cannot write";
+    QTest::newRow("unwritable /W:") << QStringList{"/F:@", "/W:@.d/none/x.wav"} << ok << 1
+                                    << "cannot write '@.d/none/x.wav': No such file or directory";
+    // Only a regular file of ours that no one else may write, never through
+    // a link, and never a wait on a pipe.
+    QTest::newRow("/F: a link") << QStringList{"/F:@.link"} << ok << 1 << "is a symbolic link";
+    QTest::newRow("/F: others may write")
+        << QStringList{"/F:@.open"} << ok << 1 << "can be written by other users";
+    QTest::newRow("/W: a pipe, no hang")
+        << QStringList{"/F:@", "/W:@.fifo"} << ok << 1 << "is a pipe or device";
+    QTest::newRow("/W: a device") << QStringList{"/F:@", "/W:/dev/null"} << ok << 1
+                                  << "cannot write '/dev/null': is not a regular file";
+    QTest::newRow("/W: a link") << QStringList{"/F:@", "/W:@.link"} << ok << 1
+                                << "is a symbolic link";
+    // One line whatever the arguments hold: escaped, quoted, cut.
+    QTest::newRow("terminal escapes") << QStringList{"/F:@", "/Q:a\nb\x1b[31m\x7f\\"} << ok << 2
+                                      << "unknown option '/Q:a\\nb\\x1B[31m\\x7F\\\\'";
+    QTest::newRow("100 kB argument") << QStringList{"/F:@", "/L:" + QString(100000, u'9')} << ok
+                                     << 2 << "bad level '" + QString(80, u'9') + "'... in /L:";
+    QTest::newRow("/F: with a line end")
+        << QStringList{"/F:@\n.missing"} << ok << 1 << "lloc.dat\\n.missing': No such file";
 }
 
 void TestSpeakerProgram::failures() {
@@ -261,16 +290,77 @@ void TestSpeakerProgram::failures() {
     QVERIFY(writeFile(scratch, content));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("lloc.dat.d")));
     QCOMPARE(::mkfifo(qPrintable(scratch + ".fifo"), 0600), 0);
+    QVERIFY(QFile::link(scratch, scratch + ".link"));
+    QVERIFY(writeFile(scratch + ".open", content));
+    QCOMPARE(::chmod(qPrintable(scratch + ".open"), 0666), 0);
     for (QString& arg : args) {
         arg.replace(u'@', scratch);
     }
+    says.replace(u'@', scratch);
     const Run run = runSv(args);
     QVERIFY2(run.finished, "sv did not finish");
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.startsWith("sv: ") && run.err.endsWith('\n') && run.err.count('\n') == 1,
              run.err.constData());
     QVERIFY2(run.err.contains(says.toUtf8()), run.err.constData());
+    QVERIFY2(std::none_of(run.err.begin(), run.err.end() - 1,
+                          [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
+             run.err.constData());
+    QVERIFY2(run.err.size() < 300, run.err.left(300).constData());
     QVERIFY(run.out.isEmpty());
+    QCOMPARE(QFileInfo(scratch + ".link").symLinkTarget(), scratch);
+    QCOMPARE(QFileInfo(scratch).size(), content.size()); // never written through the link
+}
+
+// A WAV that cannot be written to the end says why, as the system puts it,
+// rather than that the voice was stopped: a full disk (a tiny tmpfs in a
+// mount namespace of our own, where one can be had) and a size limit.
+void TestSpeakerProgram::writeFailuresGiveTheReason_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("full disk") << "tmpfs"
+                               << "No space left on device";
+    QTest::newRow("file size limit") << "rlimit"
+                                     << "File too large";
+}
+
+void TestSpeakerProgram::writeFailuresGiveTheReason() {
+    QFETCH(QString, how);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString scratch = dir.filePath(QStringLiteral("lloc.dat"));
+    const QString disk = dir.filePath(QStringLiteral("disk"));
+    QVERIFY(writeFile(scratch, record("Tres quarts i deu de dotze")));
+    QVERIFY(QDir().mkdir(disk));
+    const QStringList args{"/F:" + scratch, "/W:" + disk + "/out.wav"};
+    Run run;
+    if (how == "tmpfs") {
+        const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+        const QStringList inNamespace{"--user", "--map-root-user", "--mount"};
+        if (unshare.isEmpty() || runSv(inNamespace + QStringList{"true"}, {}, unshare).exitCode) {
+            QSKIP("no mount namespace of our own to mount a tiny tmpfs in");
+        }
+        run = runSv(inNamespace +
+                        QStringList{"sh", "-c",
+                                    "mount -t tmpfs -o size=16k none \"$1\" && "
+                                    "shift && exec \"$@\"",
+                                    "sh", disk, svPath()} +
+                        args,
+                    {}, unshare);
+    } else {
+        run = runSv(args, {}, svPath(), [] {
+            const rlimit limit{20000, 20000};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending sv
+        });
+    }
+    QVERIFY2(run.finished, "sv did not finish");
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(
+        run.err.startsWith("sv: cannot write '" + disk.toUtf8() + "/out.wav': " + says.toUtf8()) &&
+            run.err.count('\n') == 1,
+        run.err.constData());
 }
 
 // With no sound system to reach, playing fails at once with one line of its

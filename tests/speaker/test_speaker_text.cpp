@@ -2,6 +2,7 @@
 // the fixes made before the voice gets it. No audio here.
 
 #include "speaker/mend.h"
+#include "speaker/message.h"
 #include "speaker/options.h"
 #include "speaker/player_lock.h"
 #include "speaker/record.h"
@@ -36,12 +37,17 @@ private slots:
     void recordText();
     void readsOnlyTheRecord_data();
     void readsOnlyTheRecord();
-    void refusesWhatIsNotARegularFile();
+    void refusesFilesItCannotTrust_data();
+    void refusesFilesItCannotTrust();
+    void messages_data();
+    void messages();
     void options_data();
     void options();
     void playerRecord_data();
     void playerRecord();
     void thisProcessIsNotAPlayerToStop();
+    void lockFolder_data();
+    void lockFolder();
 };
 
 void TestSpeakerText::mendWords_data() {
@@ -245,17 +251,90 @@ void TestSpeakerText::readsOnlyTheRecord() {
     QVERIFY(error.empty());
 }
 
-void TestSpeakerText::refusesWhatIsNotARegularFile() {
+// The scratch file is taken only as the clock program writes it: a regular
+// file of ours that no one else may write; anything else is refused at once.
+void TestSpeakerText::refusesFilesItCannotTrust_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("pipe") << "fifo"
+                          << "is not a regular file";
+    QTest::newRow("folder") << "folder"
+                            << "is a folder";
+    QTest::newRow("missing") << "missing"
+                             << "No such file or directory";
+    QTest::newRow("symbolic link to a good file") << "link"
+                                                  << "is a symbolic link";
+    QTest::newRow("group may write") << "0620"
+                                     << "can be written by other users";
+    QTest::newRow("anyone may write") << "0602"
+                                      << "can be written by other users";
+    QTest::newRow("someone else's") << "other owner"
+                                    << "belongs to another user";
+}
+
+void TestSpeakerText::refusesFilesItCannotTrust() {
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
+    if (kind == "other owner" && ::geteuid() != 0) {
+        QSKIP("only root can give a file to another user");
+    }
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const std::string fifo = dir.filePath(QStringLiteral("fifo")).toStdString();
-    QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& path : {fifo, dir.path().toStdString(), fifo + ".missing"}) {
-        std::string bytes;
-        std::string error;
-        QVERIFY(!speaker::readRecord(path, bytes, error));
-        QVERIFY2(error.find(path) != std::string::npos, error.c_str());
+    const std::string good = writeFile(dir, "good.dat", "La una");
+    const std::string path = dir.filePath(QStringLiteral("lloc.dat")).toStdString();
+    if (kind == "fifo") {
+        QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
+    } else if (kind == "folder") {
+        QCOMPARE(::mkdir(path.c_str(), 0700), 0);
+    } else if (kind == "link") {
+        QCOMPARE(::symlink(good.c_str(), path.c_str()), 0);
+    } else if (kind != "missing") {
+        writeFile(dir, "lloc.dat", "La una");
+        QCOMPARE(::chmod(path.c_str(), kind.startsWith(u'0') ? kind.toUInt(nullptr, 8) : 0600), 0);
+        if (kind == "other owner") {
+            QCOMPARE(::chown(path.c_str(), 65534, 65534), 0);
+        }
     }
+    std::string bytes;
+    std::string error;
+    QVERIFY(!speaker::readRecord(path, bytes, error));
+    QVERIFY2(error.starts_with("cannot read '" + path + "': ") &&
+                 error.find(says.toStdString()) != std::string::npos,
+             error.c_str());
+}
+
+void TestSpeakerText::messages_data() {
+    QTest::addColumn<QByteArray>("argument");
+    QTest::addColumn<QByteArray>("quoted");
+    QTest::newRow("plain") << QByteArray("/F:lloc.dat") << QByteArray("'/F:lloc.dat'");
+    QTest::newRow("controls") << QByteArray("a\tb\r\nc\x1b[2J\x7f")
+                              << QByteArray("'a\\tb\\r\\nc\\x1B[2J\\x7F'");
+    QTest::newRow("NUL") << QByteArray("a\0b", 3) << QByteArray("'a\\x00b'");
+    QTest::newRow("backslash doubled") << QByteArray("a\\nb") << QByteArray("'a\\\\nb'");
+    QTest::newRow("UTF-8 letters kept")
+        << QByteArray("caf\xC3\xA9 \xE2\x82\xAC") << QByteArray("'caf\xC3\xA9 \xE2\x82\xAC'");
+    QTest::newRow("C1 control in UTF-8") << QByteArray("a\xC2\x9B"
+                                                       "31m")
+                                         << QByteArray("'a\\xC2\\x9B31m'");
+    QTest::newRow("byte that is not UTF-8") << QByteArray("caf\xE9") << QByteArray("'caf\\xE9'");
+    QTest::newRow("80 characters, whole") << QByteArray(80, 'x') << "'" + QByteArray(80, 'x') + "'";
+    QTest::newRow("81 characters, cut")
+        << QByteArray(81, 'x') << "'" + QByteArray(80, 'x') + "'...";
+    QTest::newRow("cut counts characters, not bytes")
+        << QByteArray("\xC3\xA9").repeated(100)
+        << "'" + QByteArray("\xC3\xA9").repeated(80) + "'...";
+}
+
+void TestSpeakerText::messages() {
+    QFETCH(QByteArray, argument);
+    QFETCH(QByteArray, quoted);
+    QCOMPARE(QByteArray::fromStdString(speaker::quoted(argument.toStdString())), quoted);
+    // A whole line, as sv prints it: nothing doubled, controls escaped.
+    const QByteArray line =
+        QByteArray::fromStdString(speaker::oneLine(("x\n" + argument).toStdString()));
+    QVERIFY(line.startsWith("x\\n"));
+    QVERIFY(std::none_of(line.begin(), line.end(),
+                         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }));
 }
 
 void TestSpeakerText::options_data() {
@@ -273,6 +352,19 @@ void TestSpeakerText::options_data() {
         << QStringList{"/V:500", "/F:x"} << true << 125 << 200 << "";
     QTest::newRow("negative volume clamped")
         << QStringList{"/V:-4", "/F:x"} << true << 125 << 0 << "";
+    QTest::newRow("volume past the int range")
+        << QStringList{"/V:99999999999999999999", "/F:x"} << true << 125 << 200 << "";
+    QTest::newRow("volume just past the int range")
+        << QStringList{"/V:2147483648", "/F:x"} << true << 125 << 200 << "";
+    QTest::newRow("large negative volume")
+        << QStringList{"/V:-99999999999999999999", "/F:x"} << true << 125 << 0 << "";
+    QTest::newRow("volume with zeros in front")
+        << QStringList{"/V:+000000000000000000000000080", "/F:x"} << true << 125 << 80 << "";
+    QTest::newRow("volume with two signs")
+        << QStringList{"/V:+-5", "/F:x"} << false << 0 << 0 << "";
+    QTest::newRow("volume, a sign alone") << QStringList{"/V:-", "/F:x"} << false << 0 << 0 << "";
+    QTest::newRow("level past the int range")
+        << QStringList{"/L:99999999999999999999", "/F:x"} << false << 0 << 0 << "";
     QTest::newRow("fastest level") << QStringList{"/L:5", "/F:x"} << true << 225 << 100 << "";
     QTest::newRow("level 0") << QStringList{"/L:0", "/F:x"} << false << 0 << 0 << "";
     QTest::newRow("level 6") << QStringList{"/L:6", "/F:x"} << false << 0 << 0 << "";
@@ -304,7 +396,9 @@ void TestSpeakerText::options() {
     QCOMPARE(speaker::parseOptions(argv, options, error), ok);
     if (!ok) {
         QVERIFY(!error.empty());
-        QVERIFY(error.find('\n') == std::string::npos);
+        QVERIFY(std::none_of(error.begin(), error.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x20; }));
+        QVERIFY(error.size() < 200);
         return;
     }
     QFETCH(int, rate);
@@ -360,6 +454,84 @@ void TestSpeakerText::thisProcessIsNotAPlayerToStop() {
     QVERIFY(!speaker::isOurPlayer(*self));
     QVERIFY(!speaker::isOurPlayer({::getppid(), self->started}));
     QVERIFY(!speaker::isOurPlayer({1, 1}));
+}
+
+// The lock's folder, by the scratch file's rule: the runtime folder only
+// when it is ours alone, else a folder of our own in the cache, never a
+// shared one.
+void TestSpeakerText::lockFolder_data() {
+    QTest::addColumn<QString>("runtime"); // under the test's folder, "" unset
+    QTest::addColumn<int>("runtimeMode");
+    QTest::addColumn<QString>("cache");  // XDG_CACHE_HOME, "" unset
+    QTest::addColumn<QString>("folder"); // "" when none is safe
+    QTest::newRow("runtime folder of ours") << "run" << 0700 << "cache"
+                                            << "run";
+    QTest::newRow("runtime folder others may enter") << "run" << 0711 << "cache"
+                                                     << "cache/quirvel-rellotge";
+    QTest::newRow("runtime folder a link") << "link" << 0700 << "cache"
+                                           << "cache/quirvel-rellotge";
+    QTest::newRow("runtime folder missing") << "none" << 0 << "cache"
+                                            << "cache/quirvel-rellotge";
+    QTest::newRow("no runtime folder") << "" << 0 << "cache"
+                                       << "cache/quirvel-rellotge";
+    QTest::newRow("no XDG_CACHE_HOME: HOME/.cache") << "" << 0 << ""
+                                                    << "home/.cache/quirvel-rellotge";
+    QTest::newRow("own folder open to others") << "" << 0 << "open"
+                                               << "";
+    QTest::newRow("own folder a link") << "" << 0 << "linked"
+                                       << "";
+    QTest::newRow("cache a file") << "" << 0 << "file"
+                                  << "";
+}
+
+void TestSpeakerText::lockFolder() {
+    QFETCH(QString, runtime);
+    QFETCH(int, runtimeMode);
+    QFETCH(QString, cache);
+    QFETCH(QString, folder);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString root = dir.path() + u'/';
+    const auto make = [&](const QString& name, int mode) {
+        return QDir().mkpath(root + name) && ::chmod(qPrintable(root + name), mode) == 0;
+    };
+    QVERIFY(make("run", runtimeMode ? runtimeMode : 0700) && make("home", 0700));
+    QVERIFY(QFile::link(root + "run", root + "link"));
+    QVERIFY(make("open/quirvel-rellotge", 0755) && make("elsewhere", 0700));
+    QVERIFY(make("linked", 0700) &&
+            QFile::link(root + "elsewhere", root + "linked/quirvel-rellotge"));
+    writeFile(dir, "file", "");
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+    const QByteArray savedHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qputenv("XDG_CACHE_HOME", savedCache);
+        qputenv("HOME", savedHome);
+    });
+    const auto set = [&](const char* name, const QString& value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, QFile::encodeName(root + value));
+    };
+    set("XDG_RUNTIME_DIR", runtime);
+    set("XDG_CACHE_HOME", cache);
+    set("HOME", QStringLiteral("home"));
+
+    std::string problem;
+    const QString got = q(speaker::lockFolder(problem));
+    QCOMPARE(got, folder.isEmpty() ? QString() : root + folder);
+    QCOMPARE(problem.empty(), !folder.isEmpty());
+    if (folder.isEmpty()) {
+        QVERIFY2(problem.starts_with("no private folder for the player lock"), problem.c_str());
+        return;
+    }
+    struct stat info {};
+    QCOMPARE(::lstat(qPrintable(got), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(info.st_mode & 0777, 0700u);
+    QCOMPARE(q(speaker::lockFilePath(problem)), got + "/sv.lock");
 }
 
 QTEST_GUILESS_MAIN(TestSpeakerText)
