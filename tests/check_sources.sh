@@ -4,7 +4,7 @@
 #    from a layer above its own, and the speech program shares only the
 #    code-page unit;
 #  - names: widgets and handlers are named for what they are, never by kind
-#    and number ("Label4", "Command1_Click").
+#    and number (a label, button or picture box called by its kind plus a digit).
 set -uo pipefail
 cd "${1:-$(dirname "$0")/..}" || exit 2
 
