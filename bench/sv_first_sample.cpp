@@ -53,22 +53,8 @@ struct Sample {
 // Spawns argv with extra environment entries; stdout comes back through a pipe.
 Sample spawnAndWait(const std::vector<std::string>& argv,
                     const std::vector<std::string>& extraEnv) {
-    std::vector<std::string> envStrings;
-    for (char** e = environ; *e != nullptr; ++e) {
-        envStrings.emplace_back(*e);
-    }
-    envStrings.insert(envStrings.end(), extraEnv.begin(), extraEnv.end());
-    std::vector<char*> envp;
-    for (std::string& s : envStrings) {
-        envp.push_back(s.data());
-    }
-    envp.push_back(nullptr);
-    std::vector<std::string> args = argv;
-    std::vector<char*> argp;
-    for (std::string& s : args) {
-        argp.push_back(s.data());
-    }
-    argp.push_back(nullptr);
+    sv_playing::SpawnLists lists(argv, extraEnv);
+    char** argp = lists.argv();
 
     int out[2];
     if (pipe(out) != 0) {
@@ -82,7 +68,7 @@ Sample spawnAndWait(const std::vector<std::string>& argv,
     Sample sample;
     pid_t pid = 0;
     const long long start = nowNs();
-    const int rc = posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
+    const int rc = posix_spawn(&pid, argp[0], &actions, nullptr, argp, lists.envp());
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     if (rc != 0) {

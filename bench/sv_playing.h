@@ -41,6 +41,38 @@ inline double median(std::vector<double> v) {
     return n == 0 ? 0.0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
 }
 
+// The argument and environment lists posix_spawn takes: the arguments given,
+// and this process's environment with some entries added.
+class SpawnLists {
+public:
+    SpawnLists(std::vector<std::string> args, const std::vector<std::string>& extraEnv)
+        : args_(std::move(args)) {
+        for (char** e = environ; *e != nullptr; ++e) {
+            env_.emplace_back(*e);
+        }
+        env_.insert(env_.end(), extraEnv.begin(), extraEnv.end());
+        argp_ = pointers(args_);
+        envp_ = pointers(env_);
+    }
+    char** argv() { return argp_.data(); }
+    char** envp() { return envp_.data(); }
+
+private:
+    static std::vector<char*> pointers(std::vector<std::string>& strings) {
+        std::vector<char*> out;
+        for (std::string& s : strings) {
+            out.push_back(s.data());
+        }
+        out.push_back(nullptr);
+        return out;
+    }
+
+    std::vector<std::string> args_;
+    std::vector<std::string> env_;
+    std::vector<char*> argp_;
+    std::vector<char*> envp_;
+};
+
 // A child process with its stdout kept line by line, each line stamped with
 // the time it was read, and its exit time seen through a pidfd.
 class Child {
@@ -67,22 +99,8 @@ public:
 
     // Starts argv (looked up on the PATH) with extra environment entries.
     bool start(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv) {
-        std::vector<std::string> envStrings;
-        for (char** e = environ; *e != nullptr; ++e) {
-            envStrings.emplace_back(*e);
-        }
-        envStrings.insert(envStrings.end(), extraEnv.begin(), extraEnv.end());
-        std::vector<char*> envp;
-        for (std::string& s : envStrings) {
-            envp.push_back(s.data());
-        }
-        envp.push_back(nullptr);
-        std::vector<std::string> args = argv;
-        std::vector<char*> argp;
-        for (std::string& s : args) {
-            argp.push_back(s.data());
-        }
-        argp.push_back(nullptr);
+        SpawnLists lists(argv, extraEnv);
+        char** argp = lists.argv();
         int pipeFds[2];
         if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
             return false;
@@ -92,7 +110,7 @@ public:
         posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         startNs_ = nowNs();
-        const int rc = posix_spawnp(&pid_, argp[0], &actions, nullptr, argp.data(), envp.data());
+        const int rc = posix_spawnp(&pid_, argp[0], &actions, nullptr, argp, lists.envp());
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipeFds[1]);
         out_ = pipeFds[0];
