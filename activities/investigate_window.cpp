@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kVolume = 100;
 constexpr int kOpeningStep = 15;
 constexpr int kButtonStep = 5;
 
@@ -19,17 +18,14 @@ constexpr int kButtonStep = 5;
 
 InvestigateWindow::InvestigateWindow(core::Seams seams)
     : ActivityWindow(kit::Window::Investigate, std::move(seams)) {
-    board = new kit::PictureBox(this);
-    board->setObjectName(QStringLiteral("board"));
+    board = new kit::PictureBox(this, QStringLiteral("board"));
     board->setScale(kit::PictureBox::Scale::Pixels);
     board->move(kit::px(45), kit::px(180));
     board->setAutoSize(true);
 
-    hourHand = new kit::LineWidget(*board, kit::rgb(128, 0, 0), 20);
-    hourHand->setObjectName(QStringLiteral("hourHand"));
-    minuteHand = new kit::LineWidget(*board, kit::rgb(255, 255, 0), 4);
-    minuteHand->setObjectName(QStringLiteral("minuteHand"));
-    m_hands = {170, 163, hourHand, 80, minuteHand, 140};
+    hourHand = new kit::LineWidget(board, QStringLiteral("hourHand"), kit::rgb(128, 0, 0), 20);
+    minuteHand = new kit::LineWidget(board, QStringLiteral("minuteHand"), kit::rgb(255, 255, 0), 4);
+    m_hands = {{{170, 163}, 80, 140}, hourHand, minuteHand};
 
     randomTimeButton = new QPushButton(QStringLiteral(">>>>>>>>>"), this);
     randomTimeButton->setObjectName(QStringLiteral("randomTimeButton"));
@@ -69,7 +65,7 @@ void InvestigateWindow::showSelectedRow() {
     showTime({core::rowHour(row), core::rowMinute(row)});
     m_key = keyFor(m_hour, m_minute);
     phraseList->selectRow(lastRowWithKey(m_key));
-    speak(core::rowTail(row), kVolume);
+    speak(core::rowTail(row), core::kNormalVolume);
 }
 
 InvestigateWindow::Time InvestigateWindow::randomTime(int step) const {
@@ -85,7 +81,7 @@ InvestigateWindow::Time InvestigateWindow::randomTime(int step) const {
 void InvestigateWindow::showTime(Time time) {
     m_hour = time.hour;
     m_minute = time.minute;
-    core::placeHands(m_hands, time.hour, time.minute);
+    m_hands.show(time.hour, time.minute);
 }
 
 QString InvestigateWindow::keyFor(int hour, int minute) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activities/activity_window.h"
-#include "core/clock_hands.h"
+#include "activities/drawn_clock.h"
 
 namespace kit {
 class LineWidget;
@@ -44,7 +44,7 @@ private:
     int lastRowWithKey(const QString& key) const;
     static QString keyFor(int hour, int minute);
 
-    core::ClockHands m_hands;
+    DrawnClock m_hands;
     int m_hour = 0;
     int m_minute = 0;
     QString m_key;

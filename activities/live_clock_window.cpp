@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kVolume = 100;
 constexpr int kFirstHourRows = 13;
 
 QPushButton* blankButton(kit::PictureBox& box, const char* name, const QRect& twips,
@@ -29,8 +28,7 @@ QPushButton* blankButton(kit::PictureBox& box, const char* name, const QRect& tw
 
 LiveClockWindow::LiveClockWindow(core::Seams seams)
     : ActivityWindow(kit::Window::LiveClock, std::move(seams)) {
-    board = new kit::PictureBox(this);
-    board->setObjectName(QStringLiteral("board"));
+    board = new kit::PictureBox(this, QStringLiteral("board"));
     board->setBackColor(kit::rgb(192, 255, 255));
     board->setScale(kit::PictureBox::Scale::Pixels);
     board->move(kit::px(0), kit::px(-15));
@@ -40,15 +38,15 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
     // Over the light board the not-mask-pen mix turns the yellow hour hand a
     // strong blue and the green minute hand magenta; over the navy cup, white.
     using Mix = kit::LineWidget::Mix;
-    secondHand = new kit::LineWidget(*board, kit::rgb(255, 128, 128), 2);
-    secondHand->setObjectName(QStringLiteral("secondHand"));
-    minuteHand = new kit::LineWidget(*board, kit::rgb(0, 255, 0), 8, Mix::NotMaskPen);
-    minuteHand->setObjectName(QStringLiteral("minuteHand"));
-    hourHand = new kit::LineWidget(*board, kit::rgb(255, 255, 0), 15, Mix::NotMaskPen);
-    hourHand->setObjectName(QStringLiteral("hourHand"));
-    m_hands = {245, 161, hourHand, 76, minuteHand, 90, secondHand, 147};
+    secondHand =
+        new kit::LineWidget(board, QStringLiteral("secondHand"), kit::rgb(255, 128, 128), 2);
+    minuteHand = new kit::LineWidget(board, QStringLiteral("minuteHand"), kit::rgb(0, 255, 0), 8,
+                                     Mix::NotMaskPen);
+    hourHand = new kit::LineWidget(board, QStringLiteral("hourHand"), kit::rgb(255, 255, 0), 15,
+                                   Mix::NotMaskPen);
+    m_hands = {{{245, 161}, 76, 90, 147}, hourHand, minuteHand, secondHand};
 
-    laUnaHotSpot = new kit::Label(*board, QStringLiteral("laUnaHotSpot"));
+    laUnaHotSpot = new kit::Label(board, QStringLiteral("laUnaHotSpot"));
     laUnaHotSpot->setTransparent(true);
     laUnaHotSpot->setAccessibleName(QStringLiteral("Escriu com es diu la una"));
     board->placeChild(*laUnaHotSpot, QRect(4260, 960, 435, 495));
@@ -59,9 +57,8 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
     board->placeChild(*laUnaAnswer, QRect(6090, 180, 1995, 540));
     laUnaAnswer->hide();
 
-    laUnaMark =
-        new kit::ShapeWidget(*board, kit::twipsRect(6330, 960, 285, 255), kit::rgb(192, 0, 0));
-    laUnaMark->setObjectName(QStringLiteral("laUnaMark"));
+    laUnaMark = new kit::ShapeWidget(board, QStringLiteral("laUnaMark"),
+                                     kit::twipsRect(6330, 960, 285, 255), kit::rgb(192, 0, 0));
     laUnaMark->setVisible(false);
 
     mixedListButton = blankButton(*board, "mixedListButton", QRect(6960, 3750, 855, 225),
@@ -117,7 +114,7 @@ void LiveClockWindow::showEvent(QShowEvent* event) {
 void LiveClockWindow::tick() {
     const QTime now = seams().now ? seams().now() : QTime::currentTime();
     if (now.isValid())
-        core::placeHands(m_hands, now.hour(), now.minute(), now.second());
+        m_hands.show(now.hour(), now.minute(), now.second());
     tickTimer.start(1000 - (now.isValid() ? now.msec() : 0) + 1);
 }
 
@@ -142,11 +139,11 @@ void LiveClockWindow::hideLists() {
 
 void LiveClockWindow::speakQuarterRow() {
     // The whole row, digits included.
-    speak(quarterList->selectedText(), kVolume);
+    speak(quarterList->selectedText(), core::kNormalVolume);
 }
 
 void LiveClockWindow::speakMixedRow() {
-    speak(core::rowTail(mixedList->selectedText()), kVolume);
+    speak(core::rowTail(mixedList->selectedText()), core::kNormalVolume);
 }
 
 void LiveClockWindow::hideMixedList() {

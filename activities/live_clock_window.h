@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activities/activity_window.h"
-#include "core/clock_hands.h"
+#include "activities/drawn_clock.h"
 
 #include <QTimer>
 
@@ -51,5 +51,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    core::ClockHands m_hands;
+    DrawnClock m_hands;
 };

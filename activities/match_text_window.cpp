@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int kVolume = 120;
-constexpr int kRows = 144;
-
 // The bars, top to bottom, in twips; each gets a darker-to-lighter brown.
 constexpr std::array<int, MatchTextWindow::kBars> kBarTops{1020, 1740, 2460, 3150, 3840};
 constexpr int kBarLeft = 120;
@@ -52,7 +49,7 @@ MatchTextWindow::MatchTextWindow(core::Seams seams)
     speakButton->setGeometry(kit::twipsRect(180, 570, 4155, 345));
 
     // No accessible name: a screen reader reads the digits themselves.
-    timeDigits = new kit::Label(*this, QStringLiteral("timeDigits"));
+    timeDigits = new kit::Label(this, QStringLiteral("timeDigits"));
     timeDigits->setFont(kit::font(QStringLiteral("Courier New"), 48, true));
     timeDigits->setTransparent(true);
     timeDigits->setColors(kit::rgb(0, 0, 0), kOrange);
@@ -68,7 +65,7 @@ MatchTextWindow::MatchTextWindow(core::Seams seams)
 
     const QFont barFont = kit::font(QStringLiteral("Courier New"), 24, true);
     for (int n = 0; n < kBars; ++n) {
-        auto* bar = new kit::Label(*this, QStringLiteral("phraseBars%1").arg(n));
+        auto* bar = new kit::Label(this, QStringLiteral("phraseBars%1").arg(n));
         bar->setFont(barFont);
         bar->setColors(kBarText, kit::rgb(40 * n, 30 * n, 10 * n));
         // A thin black frame round light text. A plain frame takes the text
@@ -88,8 +85,7 @@ MatchTextWindow::MatchTextWindow(core::Seams seams)
     }
 
     for (int n = 0; n < kCells; ++n) {
-        auto* cell = new kit::PictureBox(this);
-        cell->setObjectName(QStringLiteral("answerCells%1").arg(n));
+        auto* cell = new kit::PictureBox(this, QStringLiteral("answerCells%1").arg(n));
         cell->setBackColor(kOrange);
         answerCells[std::size_t(n)] = cell;
     }
@@ -119,9 +115,9 @@ void MatchTextWindow::askQuestion() {
     // the digits' own phrase over it. Nothing keeps the six draws apart, so a
     // wrong bar may say the right phrase too.
     for (kit::Label* bar : phraseBars)
-        bar->setText(m_phrases.at(draw(kRows)));
+        bar->setText(m_phrases.at(draw(core::kPhraseCount)));
     m_answerBar = draw(kBars);
-    const int row = draw(kRows);
+    const int row = draw(core::kPhraseCount);
     phraseBars[std::size_t(m_answerBar)]->setText(m_phrases.at(row));
     timeDigits->setText(core::rowKeyAndSeparator(core::phraseList().at(row)));
 }
@@ -135,7 +131,7 @@ void MatchTextWindow::answer(int bar) {
 }
 
 void MatchTextWindow::speakAnswer() {
-    speak(phraseBars[std::size_t(m_answerBar)]->text(), kVolume);
+    speak(phraseBars[std::size_t(m_answerBar)]->text(), core::kGameVolume);
 }
 
 void MatchTextWindow::recordAnswer(bool right) {

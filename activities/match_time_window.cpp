@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int kVolume = 120;
-constexpr int kRows = 144;
-
 // Each dial's hot spot, top-left in twips of the board. They are not on a
 // grid: neighbours leave gaps or overlap by a few pixels.
 constexpr std::array<QPoint, MatchTimeWindow::kDials> kHotSpotAt{{
@@ -43,29 +40,28 @@ constexpr QColor kLightOrange = kit::rgb(255, 224, 192);
 constexpr QColor kDarkGrey = kit::rgb(64, 64, 64);
 
 kit::PictureBox* greyStrip(QWidget& window, const char* name, const QRect& twips) {
-    auto* strip = new kit::PictureBox(&window);
-    strip->setObjectName(QString::fromLatin1(name));
+    auto* strip = new kit::PictureBox(&window, QString::fromLatin1(name));
     strip->setBackColor(kit::rgb(224, 224, 224));
-    strip->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    strip->setGeometry(kit::twipsRect(twips));
     return strip;
 }
 
 kit::Label* overlayText(QWidget& window, const char* name, const QString& caption,
                         const QRect& twips, const QFont& font, const QColor& color,
                         Qt::Alignment alignment) {
-    auto* label = new kit::Label(window, QString::fromLatin1(name), caption);
+    auto* label = new kit::Label(&window, QString::fromLatin1(name), caption);
     label->setTransparent(true);
     label->setFont(font);
     label->setColors(color, Qt::transparent);
     label->setAlignment(alignment | Qt::AlignTop);
-    label->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setGeometry(kit::twipsRect(twips));
     return label;
 }
 
 QPushButton* button(QWidget& window, const char* name, const QString& caption, const QRect& twips) {
     auto* b = new QPushButton(caption, &window);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    b->setGeometry(kit::twipsRect(twips));
     return b;
 }
 
@@ -75,8 +71,7 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
     : ActivityWindow(kit::Window::MatchTime, std::move(seams)) {
     topStrip = greyStrip(*this, "topStrip", QRect(-330, 0, 7395, 75));
 
-    board = new kit::PictureBox(this);
-    board->setObjectName(QStringLiteral("board"));
+    board = new kit::PictureBox(this, QStringLiteral("board"));
     board->setFramed(false);
     board->setScale(kit::PictureBox::Scale::Pixels);
     board->move(kit::px(60), kit::px(210));
@@ -86,24 +81,25 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
     // Hour hands first, so a minute hand lying along its hour hand is drawn
     // over it and the wider hour hand still shows at both sides.
     for (int k = 0; k < kDials; ++k) {
-        auto* hand = new kit::LineWidget(*board, kit::rgb(128, 0, 0), 3);
-        hand->setObjectName(QStringLiteral("hourHands%1").arg(k));
+        auto* hand = new kit::LineWidget(board, QStringLiteral("hourHands%1").arg(k),
+                                         kit::rgb(128, 0, 0), 3);
         hourHands[std::size_t(k)] = hand;
     }
     for (int k = 0; k < kDials; ++k) {
-        auto* hand = new kit::LineWidget(*board, kit::rgb(0, 128, 0), 2);
-        hand->setObjectName(QStringLiteral("minuteHands%1").arg(k));
+        auto* hand = new kit::LineWidget(board, QStringLiteral("minuteHands%1").arg(k),
+                                         kit::rgb(0, 128, 0), 2);
         minuteHands[std::size_t(k)] = hand;
         const int row = k / 3;
         const int column = k % 3;
-        m_hands[std::size_t(k)] = {43 + 100 * column, 43 + 80 * row, hourHands[std::size_t(k)],
-                                   kHourLength,       hand,          kMinuteLength};
+        m_hands[std::size_t(k)] = {{{43 + 100 * column, 43 + 80 * row}, kHourLength, kMinuteLength},
+                                   hourHands[std::size_t(k)],
+                                   hand};
     }
 
     // The hands are drawn on the board itself, so they never take a click
     // from a hot spot. Where two hot spots overlap, the later dial is in front.
     for (int k = 0; k < kDials; ++k) {
-        auto* spot = new kit::Label(*board, QStringLiteral("dialHotSpots%1").arg(k));
+        auto* spot = new kit::Label(board, QStringLiteral("dialHotSpots%1").arg(k));
         spot->setTransparent(true);
         spot->setAccessibleName(QStringLiteral("Rellotge %1").arg(k + 1));
         const QPoint at = kHotSpotAt[std::size_t(k)];
@@ -116,7 +112,7 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
 
     middleStrip = greyStrip(*this, "middleStrip", QRect(-180, 3990, 7335, 105));
 
-    phraseShown = new kit::Label(*this, QStringLiteral("phraseShown"));
+    phraseShown = new kit::Label(this, QStringLiteral("phraseShown"));
     phraseShown->setFont(kit::font(QStringLiteral("Courier New"), 20.25, true));
     phraseShown->setColors(kit::rgb(192, 0, 0), kit::rgb(255, 255, 255));
     phraseShown->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -155,11 +151,11 @@ void MatchTimeWindow::dealBoard() {
     const QStringList& rows = core::phraseList();
     // Each dial draws on its own, so two dials may show the same time.
     for (int k = 0; k < kDials; ++k) {
-        const int row = draw(kRows);
+        const int row = draw(core::kPhraseCount);
         const QString& item = rows.at(row);
         m_rows[std::size_t(k)] = row;
         m_phrases[std::size_t(k)] = core::rowPhrase(item);
-        core::placeHands(m_hands[std::size_t(k)], core::rowHour(item), core::rowMinute(item));
+        m_hands[std::size_t(k)].show(core::rowHour(item), core::rowMinute(item));
     }
     m_target = draw(kDials);
     phraseShown->setText(m_phrases[std::size_t(m_target)]);
@@ -175,7 +171,7 @@ void MatchTimeWindow::checkAnswer(int dial) {
 }
 
 void MatchTimeWindow::speakPhrase() {
-    speak(phraseShown->text(), kVolume);
+    speak(phraseShown->text(), core::kGameVolume);
 }
 
 void MatchTimeWindow::paintEvent(QPaintEvent* event) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activities/activity_window.h"
-#include "core/clock_hands.h"
+#include "activities/drawn_clock.h"
 
 #include <array>
 
@@ -51,7 +51,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::array<core::ClockHands, kDials> m_hands{};
+    std::array<DrawnClock, kDials> m_hands{};
     std::array<int, kDials> m_rows{};
     std::array<QString, kDials> m_phrases;
     int m_target = 0;

@@ -64,9 +64,8 @@ QString twoDigits(int value) {
 
 kit::PictureBox* pictureBox(QWidget& parent, const QString& name, const QRect& twips,
                             const QString& picture = {}) {
-    auto* box = new kit::PictureBox(&parent);
-    box->setObjectName(name);
-    box->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    auto* box = new kit::PictureBox(&parent, name);
+    box->setGeometry(kit::twipsRect(twips));
     if (!picture.isEmpty())
         box->setBitmap(kit::picture(picture));
     return box;
@@ -74,12 +73,12 @@ kit::PictureBox* pictureBox(QWidget& parent, const QString& name, const QRect& t
 
 kit::Label* digits(QWidget& parent, const QString& name, const QString& caption,
                    const QRect& twips) {
-    auto* label = new kit::Label(parent, name, caption);
+    auto* label = new kit::Label(&parent, name, caption);
     label->setTransparent(true);
     label->setFont(kit::font(QStringLiteral("Arial"), 48, true));
     label->setColors(kit::rgb(255, 255, 0), kit::rgb(128, 128, 128));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setGeometry(kit::twipsRect(twips));
     return label;
 }
 
@@ -112,11 +111,9 @@ MoveHandsWindow::MoveHandsWindow(core::Seams seams)
     face->setMouseTracking(true);
     face->installEventFilter(this);
 
-    hourHand = new kit::LineWidget(*face, kit::rgb(255, 0, 0), 12);
-    hourHand->setObjectName(QStringLiteral("hourHand"));
-    minuteHand = new kit::LineWidget(*face, kit::rgb(0, 0, 255), 3);
-    minuteHand->setObjectName(QStringLiteral("minuteHand"));
-    m_clock = {kCentreX, kCentreY, hourHand, kHourLength, minuteHand, kMinuteLength};
+    hourHand = new kit::LineWidget(face, QStringLiteral("hourHand"), kit::rgb(255, 0, 0), 12);
+    minuteHand = new kit::LineWidget(face, QStringLiteral("minuteHand"), kit::rgb(0, 0, 255), 3);
+    m_clock = {{{kCentreX, kCentreY}, kHourLength, kMinuteLength}, hourHand, minuteHand};
 
     for (int i = 0; i < kFaces; ++i) {
         faceIcons[i] = pictureBox(*this, QStringLiteral("faceIcons%1").arg(i),
@@ -133,8 +130,7 @@ MoveHandsWindow::MoveHandsWindow(core::Seams seams)
     scoreGrid = new QWidget(this);
     scoreGrid->setObjectName(QStringLiteral("scoreGrid"));
     scoreGrid->setAccessibleName(QStringLiteral("Quadres d'encerts"));
-    scoreGrid->setGeometry(
-        kit::twipsRect(gridTwips.x(), gridTwips.y(), gridTwips.width(), gridTwips.height()));
+    scoreGrid->setGeometry(kit::twipsRect(gridTwips));
     for (int i = 0; i < kScoreSquares; ++i) {
         const QRect twips(kSquareColumnsTwips[i % 3] - gridTwips.x(),
                           kSquareTop + kSquareRowStep * (i / 3) - gridTwips.y(), kSquareSide,
@@ -195,7 +191,7 @@ MoveHandsWindow::MoveHandsWindow(core::Seams seams)
 
 void MoveHandsWindow::showHandsFor(int minutes) {
     m_hands = handsForMinutes(minutes);
-    core::placeHands(m_clock, m_hands.minutes / 60, m_hands.minutes % 60);
+    m_clock.show(m_hands.minutes / 60, m_hands.minutes % 60);
 }
 
 void MoveHandsWindow::checkAnswer() {
@@ -276,7 +272,7 @@ void MoveHandsWindow::paintEvent(QPaintEvent*) {
 
 bool MoveHandsWindow::onMinuteHand(QPointF point) const {
     const QPointF centre(kCentreX, kCentreY);
-    const QPointF tip(minuteHand->X1(), minuteHand->Y1());
+    const QPointF tip(minuteHand->x1(), minuteHand->y1());
     const QPointF along = tip - centre;
     const QPointF fromCentre = point - centre;
     const double length2 = QPointF::dotProduct(along, along);

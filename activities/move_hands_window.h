@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activities/activity_window.h"
-#include "core/clock_hands.h"
+#include "activities/drawn_clock.h"
 
 #include <QColor>
 #include <QPointF>
@@ -83,7 +83,7 @@ private:
     bool onMinuteHand(QPointF point) const;
     void pullMinuteHandTo(QPointF point);
 
-    core::ClockHands m_clock;
+    DrawnClock m_clock;
     HandsReading m_hands{0, 12, 0};
     int m_level = 4;
     int m_score = 0;

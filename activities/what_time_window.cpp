@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kVolume = 120;
 constexpr int kHourLength = 32;
 constexpr int kMinuteLength = 37;
 
@@ -63,7 +62,7 @@ QFrame* panel(QWidget& window, const char* name, const QRect& twips) {
     auto* frame = new QFrame(&window);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    frame->setGeometry(kit::twipsRect(twips));
     return frame;
 }
 
@@ -72,7 +71,7 @@ kit::IconButton* levelIcon(QFrame& panel, const char* name, const char* picture,
     auto* icon = new kit::IconButton(&panel, QString::fromLatin1(name),
                                      kit::picture(QString::fromLatin1(picture)), kPanelGrey);
     icon->setAccessibleName(accessibleName);
-    icon->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    icon->setGeometry(kit::twipsRect(twips));
     return icon;
 }
 
@@ -82,21 +81,19 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     : ActivityWindow(kit::Window::WhatTime, std::move(seams)) {
     // The board stays empty until the window is first activated, which moves
     // it to the corner and copies the dials in.
-    board = new kit::PictureBox(this);
-    board->setObjectName(QStringLiteral("board"));
+    board = new kit::PictureBox(this, QStringLiteral("board"));
     board->setScale(kit::PictureBox::Scale::Pixels);
     board->setBackColor(kit::rgb(0, 64, 64));
     board->setGeometry(kit::twipsRect(90, 60, 6195, 4185));
 
     for (int slot = 0; slot < kSlots; ++slot) {
         // Each hour hand is drawn over its minute hand, so both show at twelve.
-        minuteHands[slot] = new kit::LineWidget(*board, kit::rgb(0, 0, 255), 3);
-        minuteHands[slot]->setObjectName(QStringLiteral("minuteHands%1").arg(slot));
-        hourHands[slot] = new kit::LineWidget(*board, kit::rgb(192, 0, 0), 3);
-        hourHands[slot]->setObjectName(QStringLiteral("hourHands%1").arg(slot));
+        minuteHands[slot] = new kit::LineWidget(board, QStringLiteral("minuteHands%1").arg(slot),
+                                                kit::rgb(0, 0, 255), 3);
+        hourHands[slot] = new kit::LineWidget(board, QStringLiteral("hourHands%1").arg(slot),
+                                              kit::rgb(192, 0, 0), 3);
         const QPoint centre = kCentres[slot];
-        m_clocks[slot] = {centre.x(),  centre.y(),        hourHands[slot],
-                          kHourLength, minuteHands[slot], kMinuteLength};
+        m_clocks[slot] = {{centre, kHourLength, kMinuteLength}, hourHands[slot], minuteHands[slot]};
     }
 
     // Labels lower themselves as they are made: building from the last slot
@@ -105,7 +102,7 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     for (int slot = kSlots - 1; slot >= 0; --slot) {
         if (!isDial(slot))
             continue;
-        auto* hotSpot = new kit::Label(*board, QStringLiteral("dialHotSpots%1").arg(slot));
+        auto* hotSpot = new kit::Label(board, QStringLiteral("dialHotSpots%1").arg(slot));
         hotSpot->setTransparent(true);
         hotSpot->setAccessibleName(QString::fromUtf8(kDialNames[slot]));
         board->placeChild(*hotSpot, kHotSpots[slot]);
@@ -126,7 +123,7 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     quartersIcon = levelIcon(*levelPanel, "quartersIcon", "icon_blocks_4",
                              QRect(930, 180, 360, 360), QStringLiteral("Quarts"));
 
-    levelName = new kit::Label(*levelPanel, QStringLiteral("levelName"), QStringLiteral("hores"));
+    levelName = new kit::Label(levelPanel, QStringLiteral("levelName"), QStringLiteral("hores"));
     levelName->setFont(kit::font(QStringLiteral("Arial"), 8.25, true));
     levelName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     levelName->setGeometry(kit::twipsRect(150, 600, 1185, 195));
@@ -214,7 +211,7 @@ void WhatTimeWindow::showNewTimes() {
             minute = 0;
         m_hours[slot] = hour;
         m_minutes[slot] = minute;
-        core::placeHands(m_clocks[slot], hour, minute);
+        m_clocks[slot].show(hour, minute);
     }
 }
 
@@ -241,5 +238,5 @@ void WhatTimeWindow::sayDialTime(int slot) {
     // would keep what it showed and that would be said again.
     if (const std::optional<QString> phrase = core::quarterPhrase(m_hours[slot], m_minutes[slot]))
         phraseBox->setText(*phrase);
-    speak(phraseBox->text(), kVolume);
+    speak(phraseBox->text(), core::kGameVolume);
 }

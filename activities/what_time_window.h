@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activities/activity_window.h"
-#include "core/clock_hands.h"
+#include "activities/drawn_clock.h"
 
 #include <array>
 
@@ -67,7 +67,7 @@ private:
     void becomeActive();
     void startAfresh();
 
-    std::array<core::ClockHands, kSlots> m_clocks{};
+    std::array<DrawnClock, kSlots> m_clocks{};
     std::array<int, kSlots> m_hours{};
     std::array<int, kSlots> m_minutes{};
     int m_level = 1;

@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr int kVolume = 120;
-constexpr int kRows = 144;
-
 // The faces the five buttons put on the clock; the third and the fifth
 // have always been the same picture.
 constexpr std::array<const char*, WriteTimeWindow::kFaces> kFaceNames{
@@ -33,7 +30,7 @@ QPushButton* button(QWidget& parent, const QString& name, const QString& caption
     auto* b = new QPushButton(caption, &parent);
     b->setObjectName(name);
     b->setFont(font);
-    b->setGeometry(kit::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    b->setGeometry(kit::twipsRect(twips));
     return b;
 }
 
@@ -56,21 +53,18 @@ WriteTimeWindow::WriteTimeWindow(core::Seams seams)
                         kit::font(QStringLiteral("Arial"), 8.25), QRect(120, 450, 1875, 195));
     skipButton->setAccessibleName(QStringLiteral("Una altra hora"));
 
-    skipArea = new kit::Label(*this, QStringLiteral("skipArea"));
+    skipArea = new kit::Label(this, QStringLiteral("skipArea"));
     skipArea->setTransparent(true);
     skipArea->setAccessibleName(QStringLiteral("Una altra hora"));
     skipArea->setGeometry(kit::twipsRect(2235, 690, 1425, 375));
 
-    clock = new kit::PictureBox(this);
-    clock->setObjectName(QStringLiteral("clock"));
+    clock = new kit::PictureBox(this, QStringLiteral("clock"));
     clock->setAccessibleName(QStringLiteral("Escolta l'hora"));
     clock->setScale(kit::PictureBox::Scale::Pixels);
     clock->setGeometry(kit::twipsRect(3000, 1080, 3240, 3195));
-    hourHand = new kit::LineWidget(*clock, kit::rgb(255, 128, 0), 10);
-    hourHand->setObjectName(QStringLiteral("hourHand"));
-    minuteHand = new kit::LineWidget(*clock, kit::rgb(192, 0, 0), 8);
-    minuteHand->setObjectName(QStringLiteral("minuteHand"));
-    m_hands = {107, 107, hourHand, 63, minuteHand, 92};
+    hourHand = new kit::LineWidget(clock, QStringLiteral("hourHand"), kit::rgb(255, 128, 0), 10);
+    minuteHand = new kit::LineWidget(clock, QStringLiteral("minuteHand"), kit::rgb(192, 0, 0), 8);
+    m_hands = {{{107, 107}, 63, 92}, hourHand, minuteHand};
 
     // The bars hang in one column that screen readers can name; the column
     // itself paints nothing.
@@ -80,8 +74,7 @@ WriteTimeWindow::WriteTimeWindow(core::Seams seams)
     barColumn->setAccessibleName(QStringLiteral("Preguntes resoltes"));
     barColumn->setGeometry(kit::twipsRect(7725, kColumnTop, 1785, 4320 + 75 - kColumnTop));
     for (int i = 0; i < kBars; ++i) {
-        auto* bar = new kit::PictureBox(barColumn);
-        bar->setObjectName(QStringLiteral("bars%1").arg(i));
+        auto* bar = new kit::PictureBox(barColumn, QStringLiteral("bars%1").arg(i));
         bar->setFramed(false);
         bar->setBackColor(kBarGrey);
         bar->setGeometry(kit::twipsRect(0, 4320 - 90 * i - kColumnTop, 1785, 75));
@@ -98,7 +91,7 @@ WriteTimeWindow::WriteTimeWindow(core::Seams seams)
         connect(face, &QPushButton::clicked, this, [this, i] { showFace(i); });
     }
 
-    prompt = new kit::Label(*this, QStringLiteral("prompt"),
+    prompt = new kit::Label(this, QStringLiteral("prompt"),
                             QStringLiteral("Escriu la hora que marca el rellotge"));
     prompt->setFont(kit::font(QStringLiteral("Courier New"), 9.75));
     prompt->setColors(kit::rgb(128, 128, 128), kit::rgb(224, 224, 224));
@@ -130,7 +123,7 @@ WriteTimeWindow::WriteTimeWindow(core::Seams seams)
 
     kit::centre(*this);
     clock->setBitmap(kit::picture(QString::fromLatin1(kFaceNames[0])));
-    m_phraseTails.reserve(kRows);
+    m_phraseTails.reserve(core::kPhraseCount);
     for (const QString& row : core::phraseList())
         m_phraseTails << core::rowTailToEnd(row);
     showNewQuestion();
@@ -139,10 +132,10 @@ WriteTimeWindow::WriteTimeWindow(core::Seams seams)
 }
 
 void WriteTimeWindow::showNewQuestion() {
-    m_questionRow = draw(kRows);
+    m_questionRow = draw(core::kPhraseCount);
     const QString row = core::phraseList().value(m_questionRow);
     m_question = core::rowTail(row);
-    core::placeHands(m_hands, core::rowHour(row), core::rowMinute(row));
+    m_hands.show(core::rowHour(row), core::rowMinute(row));
     m_helped = false;
 }
 
@@ -176,7 +169,7 @@ void WriteTimeWindow::skipQuestion() {
 }
 
 void WriteTimeWindow::speakQuestion() {
-    speak(m_question, kVolume);
+    speak(m_question, core::kGameVolume);
 }
 
 void WriteTimeWindow::showFace(int index) {

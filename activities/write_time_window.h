@@ -1,7 +1,7 @@
 #pragma once
 
 #include "activities/activity_window.h"
-#include "core/clock_hands.h"
+#include "activities/drawn_clock.h"
 
 #include <QStringList>
 #include <array>
@@ -63,7 +63,7 @@ private:
     void countSolved();
     void activated();
 
-    core::ClockHands m_hands;
+    DrawnClock m_hands;
     QStringList m_phraseTails; // one blank and the phrase, by row
     int m_questionRow = 0;
     QString m_question;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activities/real_seams.h"
 #include "core/seams.h"
 
 #include <QMainWindow>
@@ -32,7 +33,7 @@ private:
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(std::function<core::Seams()> makeSeams = core::realSeams);
+    explicit MainWindow(std::function<core::Seams()> makeSeams = realSeams);
 
     QMenu* activitiesMenu = nullptr;
     QAction* openLiveClock = nullptr;

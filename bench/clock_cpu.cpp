@@ -3,6 +3,7 @@
 // its own user + system time.
 //   clock_cpu [seconds]        (default 20; uses $DISPLAY if set, else offscreen)
 #include "activities/live_clock_window.h"
+#include "activities/real_seams.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -23,7 +24,7 @@ int child(const QString& which, int seconds) {
     QWidget* window = nullptr;
     QTimer poll;
     if (which == u"clock") {
-        window = new LiveClockWindow(core::realSeams());
+        window = new LiveClockWindow(realSeams());
     } else {
         window = new QWidget;
         window->resize(553, 330);

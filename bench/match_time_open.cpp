@@ -4,6 +4,7 @@
 // repainted. Prints medians.
 //   match_time_open [runs]     (default 50)
 #include "activities/match_time_window.h"
+#include "activities/real_seams.h"
 #include "bench/window_open.h"
 
 namespace {
@@ -26,10 +27,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
     bench::reportOpening(
-        "match-time window", [] { return new MatchTimeWindow(core::realSeams()); }, QSize(471, 310),
+        "match-time window", [] { return new MatchTimeWindow(realSeams()); }, QSize(471, 310),
         runs);
 
-    MatchTimeWindow window(core::realSeams());
+    MatchTimeWindow window(realSeams());
     window.show();
     window.grab();
     QCoreApplication::processEvents();

@@ -3,6 +3,7 @@
 // change repainted before the next, against a bare scroll bar doing the same.
 //   move_hands_open [runs]     (default 50 opens, 10 sweeps of 145 steps)
 #include "activities/move_hands_window.h"
+#include "activities/real_seams.h"
 #include "bench/window_open.h"
 #include "kit/picture_box.h"
 
@@ -59,7 +60,7 @@ double percentile(std::vector<double> values, double share) {
 }
 
 int reportSweep(int sweeps) {
-    auto* window = new MoveHandsWindow(core::realSeams());
+    auto* window = new MoveHandsWindow(realSeams());
     window->show();
     window->grab();
     QCoreApplication::processEvents();
@@ -98,7 +99,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int runs = bench::runsFrom(argc, argv);
     const int opened = bench::reportOpening(
-        "move-hands window", [] { return new MoveHandsWindow(core::realSeams()); }, QSize(386, 369),
+        "move-hands window", [] { return new MoveHandsWindow(realSeams()); }, QSize(386, 369),
         runs);
     return opened != 0 ? opened : reportSweep(std::max(3, runs / 5));
 }

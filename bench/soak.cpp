@@ -2,6 +2,7 @@
 // window's menu and reports the resident memory along the way, so that a
 // window which leaves something behind at each close shows up as growth.
 //   soak [cycles]      (default 300; run under Xvfb, or offscreen without DISPLAY)
+#include "activities/real_seams.h"
 #include "app/main_window.h"
 
 #include <QAction>
@@ -27,7 +28,7 @@ long residentKb() {
 }
 
 core::Seams silentSeams() {
-    core::Seams seams = core::realSeams();
+    core::Seams seams = realSeams();
     seams.speak = [](const QString&, int) {};
     seams.message = [](const QString&, const QString&) {};
     return seams;

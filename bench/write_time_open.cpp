@@ -2,6 +2,7 @@
 // list, first paint) against a bare window, then the answer check on every
 // key release as the child types, wrong keys among right ones. Offscreen.
 //   write_time_open [runs]     (default 50)
+#include "activities/real_seams.h"
 #include "activities/write_time_window.h"
 #include "bench/window_open.h"
 #include "core/answer_check.h"
@@ -15,7 +16,7 @@ namespace {
 
 // The first activation fills the font list, so it belongs to the opening.
 WriteTimeWindow* openActive() {
-    auto* window = new WriteTimeWindow(core::realSeams());
+    auto* window = new WriteTimeWindow(realSeams());
     window->show();
     window->activateWindow();
     QCoreApplication::processEvents();

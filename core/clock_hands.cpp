@@ -1,7 +1,5 @@
 #include "core/clock_hands.h"
 
-#include "kit/picture_box.h"
-
 #include <cmath>
 
 namespace core {
@@ -10,21 +8,11 @@ namespace {
 
 const double kPi = 4.0 * std::atan(1.0);
 
-void placeLine(kit::LineWidget* line, int cx, int cy, int length, double alpha) {
-    if (!line)
-        return;
-    const HandTip tip = handTip(cx, cy, length, alpha);
-    line->setX1(static_cast<float>(tip.x));
-    line->setY1(static_cast<float>(tip.y));
-    line->setX2(static_cast<float>(cx));
-    line->setY2(static_cast<float>(cy));
-}
-
 } // namespace
 
-HandTip handTip(int cx, int cy, int length, double alphaDegrees) {
+QPointF handTip(QPoint centre, int length, double alphaDegrees) {
     const double theta = (180.0 - alphaDegrees) * kPi / 180.0;
-    return {cx + length * std::sin(theta), cy + length * std::cos(theta)};
+    return {centre.x() + length * std::sin(theta), centre.y() + length * std::cos(theta)};
 }
 
 double hourAngle(int hour, int minute) {
@@ -37,14 +25,10 @@ double secondAngle(int second) {
     return 6.0 * second;
 }
 
-void placeHands(const ClockHands& clock, int hour, int minute) {
-    placeLine(clock.minuteLine, clock.cx, clock.cy, clock.minuteLength, minuteAngle(minute));
-    placeLine(clock.hourLine, clock.cx, clock.cy, clock.hourLength, hourAngle(hour, minute));
-}
-
-void placeHands(const ClockHands& clock, int hour, int minute, int second) {
-    placeLine(clock.secondLine, clock.cx, clock.cy, clock.secondLength, secondAngle(second));
-    placeHands(clock, hour, minute);
+HandPositions handPositions(const ClockGeometry& clock, int hour, int minute, int second) {
+    return {QPointF(clock.centre), handTip(clock.centre, clock.hourLength, hourAngle(hour, minute)),
+            handTip(clock.centre, clock.minuteLength, minuteAngle(minute)),
+            handTip(clock.centre, clock.secondLength, secondAngle(second))};
 }
 
 } // namespace core

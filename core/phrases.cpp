@@ -1,7 +1,5 @@
 #include "core/phrases.h"
 
-#include "kit/units.h"
-
 #include <array>
 
 namespace core {
@@ -54,7 +52,7 @@ QString rowPhraseFor(int hour, int minute) {
 
 QStringList buildPhraseList() {
     QStringList rows;
-    rows.reserve(144);
+    rows.reserve(kPhraseCount);
     for (int index = 0; index < 12; ++index) {
         const int hour = index == 0 ? 12 : index;
         for (int minute = 0; minute < 60; minute += 5)
@@ -138,11 +136,26 @@ QString rowHourField(const QString& row) {
 QString rowMinuteField(const QString& row) {
     return row.mid(3, 2);
 }
+namespace {
+
+// The whole number a field begins with, after any blanks; 0 when none.
+int leadingNumber(const QString& field) {
+    int value = 0;
+    qsizetype i = 0;
+    while (i < field.size() && field[i] == u' ')
+        ++i;
+    for (; i < field.size() && field[i] >= u'0' && field[i] <= u'9'; ++i)
+        value = value * 10 + (field[i].unicode() - u'0');
+    return value;
+}
+
+} // namespace
+
 int rowHour(const QString& row) {
-    return static_cast<int>(kit::captionNumber(rowHourField(row)));
+    return leadingNumber(rowHourField(row));
 }
 int rowMinute(const QString& row) {
-    return static_cast<int>(kit::captionNumber(rowMinuteField(row)));
+    return leadingNumber(rowMinuteField(row));
 }
 QString rowKey(const QString& row) {
     return row.left(5);

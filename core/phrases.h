@@ -7,7 +7,11 @@
 // The Catalan quarter system: how each five-minute time of the dial is said.
 namespace core {
 
-// 144 rows "HH.MM phrase", hour 12 first, then 01 to 11; row = list index.
+// How many five-minute times a dial has, and so rows in phraseList().
+inline constexpr int kPhraseCount = 144;
+
+// kPhraseCount rows "HH.MM phrase", hour 12 first, then 01 to 11; row = list
+// index.
 const QStringList& phraseList();
 
 // The first hour said a second, mixed way ("12.20 Les dotze i vint"): 13 rows.

@@ -6,6 +6,11 @@
 
 namespace core {
 
+// Volumes handed to speech: the speech program's normal level, and the
+// louder one the game windows ask for.
+inline constexpr int kNormalVolume = 100;
+inline constexpr int kGameVolume = 120;
+
 // What an activity window takes from the world. The program hands in the
 // real ones; tests hand in scripted ones and check what the window did.
 struct Seams {
@@ -15,9 +20,9 @@ struct Seams {
     std::function<void(const QString& prompt, const QString& title)> message;
 };
 
-// The real world for one window: its own random generator, started from the
-// time of day with sub-second resolution so two windows opened within one
-// second still differ.
-Seams realSeams();
+// A window's own random source: a generator started from the time of day
+// with sub-second resolution, so two windows opened within one second still
+// differ. Draws are uniform in [0, 1).
+std::function<double()> timeSeededRandom();
 
 } // namespace core

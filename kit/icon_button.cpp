@@ -1,5 +1,8 @@
 #include "kit/icon_button.h"
 
+#include "kit/pressable.h"
+#include "kit/units.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -8,7 +11,7 @@ namespace kit {
 
 namespace {
 
-constexpr int kBorder = 2;
+constexpr int kBorder = kFrameWidth;
 
 } // namespace
 
@@ -33,12 +36,9 @@ void IconButton::paintEvent(QPaintEvent*) {
     painter.setClipping(false);
     qDrawWinPanel(&painter, rect(), palette(), true);
     // Once the keyboard has moved the focus, the icon Space would press is
-    // ringed by dots; clicks with the mouse leave the icons as they are.
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
-    }
+    // ringed; clicks with the mouse leave the icons as they are.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        paintFocusRing(painter, rect());
 }
 
 void IconButton::keyPressEvent(QKeyEvent* event) {

@@ -2,12 +2,14 @@
 
 #include "kit/units.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace kit {
 
-Label::Label(QWidget& container, const QString& name, const QString& caption)
-    : QLabel(caption, &container) {
+Label::Label(QWidget* parent, const QString& name, const QString& caption)
+    : QLabel(caption, parent) {
     setObjectName(name);
     setAutoFillBackground(true);
     lower();
@@ -32,17 +34,41 @@ double Label::number() const {
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_press.mousePress(*event);
     QLabel::mousePressEvent(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool click = m_press.mouseRelease(*event);
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+    if (m_press.keyPress(*event)) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::focusInEvent(QFocusEvent* event) {
+    m_press.focusIn(*event);
+    QLabel::focusInEvent(event);
+}
+
+void Label::focusOutEvent(QFocusEvent* event) {
+    m_press.focusOut();
+    QLabel::focusOutEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        m_press.paintMark(painter, rect());
+    }
 }
 
 } // namespace kit

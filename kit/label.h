@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/pressable.h"
+
 #include <QLabel>
 
 namespace kit {
@@ -10,7 +12,7 @@ namespace kit {
 class Label final : public QLabel {
     Q_OBJECT
 public:
-    explicit Label(QWidget& container, const QString& name, const QString& caption = {});
+    Label(QWidget* parent, const QString& name, const QString& caption = {});
 
     void setTransparent(bool transparent);
     void setColors(const QColor& fore, const QColor& back);
@@ -18,15 +20,23 @@ public:
     // The caption read back as a number, the way the windows keep state.
     double number() const;
 
+    // Takes the focus, is pressed by Space and Enter and is a button to
+    // screen readers (kit/pressable.h).
+    void makeButton() { m_press.makeButton(); }
+
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    Pressable m_press{*this};
 };
 
 } // namespace kit

@@ -2,6 +2,7 @@
 
 #include "kit/units.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,7 +12,9 @@
 
 namespace kit {
 
-GraphicItem::GraphicItem(PictureBox& box) : QObject(&box), m_box(box) {}
+GraphicItem::GraphicItem(PictureBox* box, const QString& name) : QObject(box), m_box(*box) {
+    setObjectName(name);
+}
 
 void GraphicItem::setVisible(bool visible) {
     if (m_visible == visible)
@@ -28,8 +31,9 @@ double GraphicItem::unitsPerPixel() const {
     return m_box.unitsPerPixel();
 }
 
-LineWidget::LineWidget(PictureBox& box, const QColor& color, int width, Mix mix)
-    : GraphicItem(box), m_color(color), m_width(width), m_mix(mix) {}
+LineWidget::LineWidget(PictureBox* box, const QString& name, const QColor& color, int width,
+                       Mix mix)
+    : GraphicItem(box, name), m_color(color), m_width(width), m_mix(mix) {}
 
 void LineWidget::assign(float& field, float value) {
     // Writing the same end point again must not cost a repaint.
@@ -38,6 +42,19 @@ void LineWidget::assign(float& field, float value) {
     changed(); // where the line was
     field = value;
     changed(); // where it is now
+}
+
+void LineWidget::setEnds(QPointF first, QPointF second) {
+    const float x1 = static_cast<float>(first.x()), y1 = static_cast<float>(first.y());
+    const float x2 = static_cast<float>(second.x()), y2 = static_cast<float>(second.y());
+    if (x1 == m_x1 && y1 == m_y1 && x2 == m_x2 && y2 == m_y2)
+        return;
+    changed();
+    m_x1 = x1;
+    m_y1 = y1;
+    m_x2 = x2;
+    m_y2 = y2;
+    changed();
 }
 
 QRect LineWidget::pixelBounds(double unitsPerPixel) const {
@@ -62,8 +79,9 @@ void LineWidget::paint(QPainter& painter, double unitsPerPixel) const {
     painter.restore();
 }
 
-ShapeWidget::ShapeWidget(PictureBox& box, const QRectF& bounds, const QColor& fill)
-    : GraphicItem(box), m_bounds(bounds), m_fill(fill) {}
+ShapeWidget::ShapeWidget(PictureBox* box, const QString& name, const QRectF& bounds,
+                         const QColor& fill)
+    : GraphicItem(box, name), m_bounds(bounds), m_fill(fill) {}
 
 QRectF ShapeWidget::circle() const {
     const double side = std::min(m_bounds.width(), m_bounds.height());
@@ -91,8 +109,9 @@ void ShapeWidget::paint(QPainter& painter, double unitsPerPixel) const {
     painter.restore();
 }
 
-PictureBox::PictureBox(QWidget* parent)
+PictureBox::PictureBox(QWidget* parent, const QString& name)
     : QWidget(parent), m_backColor(palette().color(QPalette::Button)) {
+    setObjectName(name);
     // Every pixel is painted here (surface and frame), so nothing beneath
     // needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -213,20 +232,37 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         QRectF(exposed.translated(-border(), -border()).topLeft() * dpr, exposed.size() * dpr));
     if (m_framed)
         qDrawWinPanel(&painter, rect(), palette(), true);
+    m_press.paintMark(painter, rect());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_press.mousePress(*event);
     QWidget::mousePressEvent(event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool click = m_press.mouseRelease(*event);
     QWidget::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (m_press.keyPress(*event)) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    m_press.focusIn(*event);
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    m_press.focusOut();
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace kit

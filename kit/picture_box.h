@@ -1,5 +1,8 @@
 #pragma once
 
+#include "kit/pressable.h"
+#include "kit/units.h"
+
 #include <QColor>
 #include <QImage>
 #include <QLineF>
@@ -17,7 +20,7 @@ class PictureBox;
 class GraphicItem : public QObject {
     Q_OBJECT
 public:
-    explicit GraphicItem(PictureBox& box);
+    GraphicItem(PictureBox* box, const QString& name);
 
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible);
@@ -44,13 +47,15 @@ class LineWidget final : public GraphicItem {
 public:
     enum class Mix { Plain, NotMaskPen };
 
-    explicit LineWidget(PictureBox& box, const QColor& color = Qt::black, int width = 1,
-                        Mix mix = Mix::Plain);
+    LineWidget(PictureBox* box, const QString& name, const QColor& color = Qt::black, int width = 1,
+               Mix mix = Mix::Plain);
 
-    float X1() const { return m_x1; }
-    float Y1() const { return m_y1; }
-    float X2() const { return m_x2; }
-    float Y2() const { return m_y2; }
+    float x1() const { return m_x1; }
+    float y1() const { return m_y1; }
+    float x2() const { return m_x2; }
+    float y2() const { return m_y2; }
+    // Both ends at once: one repaint of what the line covered and covers.
+    void setEnds(QPointF first, QPointF second);
     void setX1(float value) { assign(m_x1, value); }
     void setY1(float value) { assign(m_y1, value); }
     void setX2(float value) { assign(m_x2, value); }
@@ -76,7 +81,7 @@ private:
 class ShapeWidget final : public GraphicItem {
     Q_OBJECT
 public:
-    ShapeWidget(PictureBox& box, const QRectF& bounds, const QColor& fill);
+    ShapeWidget(PictureBox* box, const QString& name, const QRectF& bounds, const QColor& fill);
 
     QRectF bounds() const { return m_bounds; }
     QRectF circle() const;
@@ -98,11 +103,11 @@ class PictureBox : public QWidget {
 public:
     enum class Scale { Twips, Pixels };
 
-    explicit PictureBox(QWidget* parent = nullptr);
+    explicit PictureBox(QWidget* parent = nullptr, const QString& name = {});
 
     bool framed() const { return m_framed; }
     void setFramed(bool framed);
-    int border() const { return m_framed ? 2 : 0; }
+    int border() const { return m_framed ? kFrameWidth : 0; }
 
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
@@ -125,6 +130,10 @@ public:
     // What the inner area shows now (bitmap, lines and shapes), at 1x.
     QImage surface() const;
 
+    // Takes the focus, is pressed by Space and Enter and is a button to
+    // screen readers (kit/pressable.h).
+    void makeButton() { m_press.makeButton(); }
+
     // Marks the whole drawn surface stale.
     void surfaceChanged();
     // Marks part of it stale, in inner-area pixels.
@@ -137,6 +146,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void fitToBitmap();
@@ -145,7 +157,7 @@ private:
 
     bool m_framed = true;
     bool m_autoSize = false;
-    bool m_pressed = false;
+    Pressable m_press{*this};
     QPixmap m_bitmap;
     QColor m_backColor;
     Scale m_scale = Scale::Twips;

@@ -19,6 +19,13 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
 
+constexpr QRect twipsRect(const QRect& twips) {
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+// The sunken frame of picture boxes and icons, in pixels.
+inline constexpr int kFrameWidth = 2;
+
 constexpr QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);
 }

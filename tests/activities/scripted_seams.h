@@ -45,11 +45,11 @@ struct Script {
 };
 
 inline bool near(const kit::LineWidget& line, QPointF tip) {
-    return std::abs(line.X1() - tip.x()) < 1e-3 && std::abs(line.Y1() - tip.y()) < 1e-3;
+    return std::abs(line.x1() - tip.x()) < 1e-3 && std::abs(line.y1() - tip.y()) < 1e-3;
 }
 
 inline QString tipOf(const kit::LineWidget& line) {
-    return QStringLiteral("tip (%1, %2)").arg(line.X1(), 0, 'f', 3).arg(line.Y1(), 0, 'f', 3);
+    return QStringLiteral("tip (%1, %2)").arg(line.x1(), 0, 'f', 3).arg(line.y1(), 0, 'f', 3);
 }
 
 #define QVERIFY_TIP(line, x, y)                                                                    \

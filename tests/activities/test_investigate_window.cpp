@@ -1,3 +1,4 @@
+#include "activities/drawn_clock.h"
 #include "activities/investigate_window.h"
 #include "core/phrases.h"
 #include "kit/list_box.h"
@@ -86,10 +87,10 @@ void TestInvestigateWindow::loadShowsAQuarterTimeAndSelectsNothing() {
     QVERIFY(m_script.draws.empty());
     QCOMPARE(m_window->shownHour(), hour);
     QCOMPARE(m_window->shownMinute(), minute);
-    const core::HandTip minuteTip = core::handTip(170, 163, 140, 6.0 * minute);
-    QVERIFY_TIP(m_window->minuteHand, minuteTip.x, minuteTip.y);
-    const core::HandTip hourTip = core::handTip(170, 163, 80, 30.0 * (hour + minute / 60.0));
-    QVERIFY_TIP(m_window->hourHand, hourTip.x, hourTip.y);
+    const QPointF minuteTip = core::handTip({170, 163}, 140, 6.0 * minute);
+    QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
+    const QPointF hourTip = core::handTip({170, 163}, 80, 30.0 * (hour + minute / 60.0));
+    QVERIFY_TIP(m_window->hourHand, hourTip.x(), hourTip.y());
     QCOMPARE(m_window->phraseList->count(), 144);
     QCOMPARE(selectedRow(*m_window), -1);
     QVERIFY(m_script.spoken.empty());
@@ -164,13 +165,13 @@ void TestInvestigateWindow::buttonOnTheSelectedRowSpeaksNothing() {
     clickRow(*m_window->phraseList, 37);
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     // Move the hands away by hand, then draw the selected row's time.
-    core::placeHands({170, 163, m_window->hourHand, 80, m_window->minuteHand, 140}, 9, 0);
+    DrawnClock{{{170, 163}, 80, 140}, m_window->hourHand, m_window->minuteHand}.show(9, 0);
     m_script.draws = {pick(5, 60), pick(3, 12)};
     m_window->showRandomTime();
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(selectedRow(*m_window), 37);
-    const core::HandTip minuteTip = core::handTip(170, 163, 140, 30);
-    QVERIFY_TIP(m_window->minuteHand, minuteTip.x, minuteTip.y);
+    const QPointF minuteTip = core::handTip({170, 163}, 140, 30);
+    QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
 }
 
 void TestInvestigateWindow::downKeyWalksEveryPhraseOnce() {

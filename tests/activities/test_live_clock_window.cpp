@@ -56,14 +56,14 @@ void TestLiveClockWindow::handsAtTenPastTenAndAHalf() {
     QVERIFY_TIP(m_window->hourHand, 182.744, 117.408);
     QVERIFY_TIP(m_window->minuteHand, 322.942, 116.000);
     QVERIFY_TIP(m_window->secondHand, 245, 308);
-    QCOMPARE(m_window->secondHand->X2(), 245.f);
-    QCOMPARE(m_window->secondHand->Y2(), 161.f);
+    QCOMPARE(m_window->secondHand->x2(), 245.f);
+    QCOMPARE(m_window->secondHand->y2(), 161.f);
 }
 
 void TestLiveClockWindow::sameHandsAtFifteenAndThree() {
     m_script.now = QTime(15, 0, 0);
     m_window->tick();
-    const QPointF afternoon(m_window->hourHand->X1(), m_window->hourHand->Y1());
+    const QPointF afternoon(m_window->hourHand->x1(), m_window->hourHand->y1());
     QVERIFY_TIP(m_window->hourHand, 245 + 76, 161);
     m_script.now = QTime(3, 0, 0);
     m_window->tick();
@@ -77,10 +77,10 @@ void TestLiveClockWindow::secondHandAtFifteenSeconds() {
 }
 
 void TestLiveClockWindow::minuteHandWaitsForTheMinute() {
-    const core::HandTip at59 = core::handTip(245, 161, 90, 354);
+    const QPointF at59 = core::handTip({245, 161}, 90, 354);
     m_script.now = QTime(10, 59, 59, 999);
     m_window->tick();
-    QVERIFY_TIP(m_window->minuteHand, at59.x, at59.y);
+    QVERIFY_TIP(m_window->minuteHand, at59.x(), at59.y());
     m_script.now = QTime(11, 0, 0);
     m_window->tick();
     QVERIFY_TIP(m_window->minuteHand, 245, 71);
@@ -93,8 +93,8 @@ void TestLiveClockWindow::handsFollowTheClockOverThreeSeconds() {
     QVERIFY_TIP(m_window->secondHand, 245, 14);
     for (int second = 1; second <= 3; ++second) {
         m_script.now = QTime(9, 0, second, 998);
-        const core::HandTip tip = core::handTip(245, 161, 147, 6.0 * second);
-        QTRY_VERIFY_WITH_TIMEOUT(near(*m_window->secondHand, QPointF(tip.x, tip.y)), 500);
+        const QPointF tip = core::handTip({245, 161}, 147, 6.0 * second);
+        QTRY_VERIFY_WITH_TIMEOUT(near(*m_window->secondHand, QPointF(tip.x(), tip.y())), 500);
     }
     QVERIFY(m_window->tickTimer.isActive());
 }

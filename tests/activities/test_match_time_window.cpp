@@ -129,8 +129,8 @@ void TestMatchTimeWindow::boardShowsTheDrawnRows() {
         QVERIFY_TIP(m_window->hourHands[i], tips[i].hour.x(), tips[i].hour.y());
         QVERIFY_TIP(m_window->minuteHands[i], tips[i].minute.x(), tips[i].minute.y());
         for (const kit::LineWidget* hand : {m_window->hourHands[i], m_window->minuteHands[i]}) {
-            QCOMPARE(hand->X2(), float(dialCentre(k).x()));
-            QCOMPARE(hand->Y2(), float(dialCentre(k).y()));
+            QCOMPARE(hand->x2(), float(dialCentre(k).x()));
+            QCOMPARE(hand->y2(), float(dialCentre(k).y()));
         }
         QCOMPARE(m_window->dialRow(k), kBoard[i]);
         QCOMPARE(m_window->dialPhrase(k), core::rowPhrase(core::phraseList().at(kBoard[i])));
@@ -151,9 +151,9 @@ void TestMatchTimeWindow::handsAreDrawnOnTheirOwnDials() {
         const kit::LineWidget& hour = *m_window->hourHands[i];
         const kit::LineWidget& minute = *m_window->minuteHands[i];
         // Halfway along the hour hand, and past its tip on the minute hand.
-        const QPointF hourMid = centre + (QPointF(hour.X1(), hour.Y1()) + kBoardAt - centre) * 0.5;
+        const QPointF hourMid = centre + (QPointF(hour.x1(), hour.y1()) + kBoardAt - centre) * 0.5;
         const QPointF minuteOut =
-            centre + (QPointF(minute.X1(), minute.Y1()) + kBoardAt - centre) * (30.0 / 34.0);
+            centre + (QPointF(minute.x1(), minute.y1()) + kBoardAt - centre) * (30.0 / 34.0);
         QVERIFY2(colourNear(shot, hourMid, QColor(128, 0, 0)), qPrintable(QString::number(k)));
         QVERIFY2(colourNear(shot, minuteOut, QColor(0, 128, 0)), qPrintable(QString::number(k)));
     }
@@ -218,7 +218,7 @@ void TestMatchTimeWindow::rightDialCountsAndDealsANewBoard() {
 void TestMatchTimeWindow::wrongDialCountsEachTimeAndKeepsTheBoard() {
     open(kBoard, 2);
     const QString phrase = m_window->phraseShown->text();
-    const QPointF tip(m_window->hourHands[2]->X1(), m_window->hourHands[2]->Y1());
+    const QPointF tip(m_window->hourHands[2]->x1(), m_window->hourHands[2]->y1());
     clickDial(5);
     QCOMPARE(m_window->wrongCount->text(), QStringLiteral("1"));
     clickDial(5);

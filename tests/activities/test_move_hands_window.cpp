@@ -23,8 +23,8 @@ QPoint onFace(const MoveHandsWindow& window, double x, double y) {
 
 // A point on the minute hand's path for a minute, 90 pixels out.
 QPoint atMinute(const MoveHandsWindow& window, int minute) {
-    const core::HandTip p = core::handTip(103, 103, 90, 6.0 * minute);
-    return onFace(window, p.x, p.y);
+    const QPointF p = core::handTip({103, 103}, 90, 6.0 * minute);
+    return onFace(window, p.x(), p.y());
 }
 
 } // namespace
@@ -143,20 +143,20 @@ void TestMoveHandsWindow::scrollValuePlacesTheHands() {
     setScroll(value);
     QCOMPARE(m_window->handsHour(), shown / 60 == 0 ? 12 : shown / 60);
     QCOMPARE(m_window->handsMinute(), shown % 60);
-    const core::HandTip minuteTip = core::handTip(103, 103, 100, 6.0 * shown);
-    const core::HandTip hourTip = core::handTip(103, 103, 70, shown / 2.0);
-    QVERIFY_TIP(m_window->minuteHand, minuteTip.x, minuteTip.y);
-    QVERIFY_TIP(m_window->hourHand, hourTip.x, hourTip.y);
-    QCOMPARE(m_window->minuteHand->X2(), 103.0f);
-    QCOMPARE(m_window->hourHand->Y2(), 103.0f);
+    const QPointF minuteTip = core::handTip({103, 103}, 100, 6.0 * shown);
+    const QPointF hourTip = core::handTip({103, 103}, 70, shown / 2.0);
+    QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
+    QVERIFY_TIP(m_window->hourHand, hourTip.x(), hourTip.y());
+    QCOMPARE(m_window->minuteHand->x2(), 103.0f);
+    QCOMPARE(m_window->hourHand->y2(), 103.0f);
 
     // Red hour hand under the blue minute hand, on the face.
     const QImage surface = m_window->face->surface();
-    const core::HandTip minuteMid = core::handTip(103, 103, 60, 6.0 * shown);
-    const core::HandTip hourMid = core::handTip(103, 103, 50, shown / 2.0);
-    QCOMPARE(surface.pixelColor(qRound(minuteMid.x), qRound(minuteMid.y)), QColor(0, 0, 255));
+    const QPointF minuteMid = core::handTip({103, 103}, 60, 6.0 * shown);
+    const QPointF hourMid = core::handTip({103, 103}, 50, shown / 2.0);
+    QCOMPARE(surface.pixelColor(qRound(minuteMid.x()), qRound(minuteMid.y())), QColor(0, 0, 255));
     if (std::abs(std::remainder(6.0 * shown - shown / 2.0, 360.0)) > 20)
-        QCOMPARE(surface.pixelColor(qRound(hourMid.x), qRound(hourMid.y)), QColor(255, 0, 0));
+        QCOMPARE(surface.pixelColor(qRound(hourMid.x()), qRound(hourMid.y())), QColor(255, 0, 0));
 }
 
 void TestMoveHandsWindow::loadDrawsATargetAndOpensAtARandomTime() {
@@ -312,7 +312,7 @@ void TestMoveHandsWindow::faceIconChangesOnlyTheFace() {
                            "face_picnic",         "face_24h",    "face_roman_picnic"};
     open({pick(35, 60), pick(8, 12), pick(437, 720)});
     setScroll(515);
-    const float tipX = m_window->minuteHand->X1();
+    const float tipX = m_window->minuteHand->x1();
     for (int i : {2, 0, 5, 4, 3, 1}) {
         QTest::mouseClick(m_window->faceIcons[i], Qt::LeftButton);
         QCOMPARE(m_window->face->bitmap().toImage(), kit::picture(faces[i]).toImage());
@@ -322,7 +322,7 @@ void TestMoveHandsWindow::faceIconChangesOnlyTheFace() {
     QCOMPARE(m_window->targetMinute->text(), QStringLiteral("35"));
     QCOMPARE(m_window->level(), 4);
     QCOMPARE(m_window->handsScrollBar->value(), 515);
-    QCOMPARE(m_window->minuteHand->X1(), tipX);
+    QCOMPARE(m_window->minuteHand->x1(), tipX);
     // Still right after all that.
     m_script.draws = {pick(0, 60), pick(0, 12)};
     QTest::mouseClick(m_window->okButton, Qt::LeftButton);
@@ -373,8 +373,8 @@ void TestMoveHandsWindow::pullingTheMinuteHandMovesTheScrollBar() {
     QCOMPARE(m_window->handsScrollBar->value(), 43);
     QCOMPARE(m_window->handsHour(), 12);
     QCOMPARE(m_window->handsMinute(), 45);
-    const core::HandTip tip = core::handTip(103, 103, 100, 270);
-    QVERIFY_TIP(m_window->minuteHand, tip.x, tip.y);
+    const QPointF tip = core::handTip({103, 103}, 100, 270);
+    QVERIFY_TIP(m_window->minuteHand, tip.x(), tip.y());
     // Never below twelve o'clock.
     drag({45, 30, 15, 0, 55, 50});
     QCOMPARE(m_window->handsScrollBar->value(), 0);

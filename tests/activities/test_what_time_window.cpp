@@ -193,8 +193,8 @@ void TestWhatTimeWindow::handTips() {
     QVERIFY_TIP(m_window->hourHands[slot], hourTip.x(), hourTip.y());
     QVERIFY_TIP(m_window->minuteHands[slot], minuteTip.x(), minuteTip.y());
     const QPoint centre = WhatTimeWindow::slotCentre(slot);
-    QCOMPARE(m_window->hourHands[slot]->X2(), float(centre.x()));
-    QCOMPARE(m_window->minuteHands[slot]->Y2(), float(centre.y()));
+    QCOMPARE(m_window->hourHands[slot]->x2(), float(centre.x()));
+    QCOMPARE(m_window->minuteHands[slot]->y2(), float(centre.y()));
 }
 
 void TestWhatTimeWindow::dialPhrases_data() {

@@ -145,11 +145,11 @@ void TestWriteTimeWindow::handsShowTheQuestion() {
     QFETCH(QPointF, minuteTip);
     open({row(drawn)});
     QCOMPARE(m_window->questionRow(), drawn);
-    const core::HandTip hourTip = core::handTip(107, 107, 63, hourAngle);
-    QVERIFY_TIP(m_window->hourHand, hourTip.x, hourTip.y);
+    const QPointF hourTip = core::handTip({107, 107}, 63, hourAngle);
+    QVERIFY_TIP(m_window->hourHand, hourTip.x(), hourTip.y());
     QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
-    QCOMPARE(QPointF(m_window->hourHand->X2(), m_window->hourHand->Y2()), QPointF(107, 107));
-    QCOMPARE(QPointF(m_window->minuteHand->X2(), m_window->minuteHand->Y2()), QPointF(107, 107));
+    QCOMPARE(QPointF(m_window->hourHand->x2(), m_window->hourHand->y2()), QPointF(107, 107));
+    QCOMPARE(QPointF(m_window->minuteHand->x2(), m_window->minuteHand->y2()), QPointF(107, 107));
 }
 
 void TestWriteTimeWindow::typing_data() {
@@ -302,7 +302,7 @@ void TestWriteTimeWindow::barsFillFromTheBottomAndTheCountGoesOn() {
 void TestWriteTimeWindow::faceButtonsChangeOnlyTheFace() {
     open({row(kTresQuarts)});
     const QImage atLoad = m_window->clock->bitmap().toImage();
-    const QPointF hourTip(m_window->hourHand->X1(), m_window->hourHand->Y1());
+    const QPointF hourTip(m_window->hourHand->x1(), m_window->hourHand->y1());
     std::array<QImage, WriteTimeWindow::kFaces> faces;
     for (int i = WriteTimeWindow::kFaces - 1; i >= 0; --i) {
         QTest::mouseClick(m_window->faceButtons[std::size_t(i)], Qt::LeftButton);

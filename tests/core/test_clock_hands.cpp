@@ -1,47 +1,18 @@
 #include "core/clock_hands.h"
-#include "kit/picture_box.h"
 
 #include <QtTest>
 
 namespace {
 
-struct Clock {
-    kit::PictureBox box;
-    kit::LineWidget* hour = new kit::LineWidget(box);
-    kit::LineWidget* minute = new kit::LineWidget(box);
-    kit::LineWidget* second = new kit::LineWidget(box);
-    core::ClockHands hands;
-
-    Clock(int cx, int cy, int hourLength, int minuteLength, int secondLength = 0) {
-        hands = {cx,
-                 cy,
-                 hour,
-                 hourLength,
-                 minute,
-                 minuteLength,
-                 secondLength ? second : nullptr,
-                 secondLength};
-    }
-};
-
-bool near(double a, double b) {
-    return std::abs(a - b) < 1e-3;
+bool near(QPointF a, QPointF b) {
+    return std::abs(a.x() - b.x()) < 1e-3 && std::abs(a.y() - b.y()) < 1e-3;
 }
 
-QString describe(const kit::LineWidget& line) {
-    return QStringLiteral("(%1, %2) -> (%3, %4)")
-        .arg(line.X1(), 0, 'f', 3)
-        .arg(line.Y1(), 0, 'f', 3)
-        .arg(line.X2())
-        .arg(line.Y2());
-}
-
-// Tip first, then the centre of the dial.
-void checkLine(const kit::LineWidget& line, QPointF tip, QPoint centre) {
-    QVERIFY2(near(line.X1(), tip.x()) && near(line.Y1(), tip.y()), qPrintable(describe(line)));
-    QCOMPARE(line.X2(), float(centre.x()));
-    QCOMPARE(line.Y2(), float(centre.y()));
-}
+#define QVERIFY_NEAR(actual, expected)                                                             \
+    QVERIFY2(                                                                                      \
+        near((actual), (expected)),                                                                \
+        qPrintable(                                                                                \
+            QStringLiteral("(%1, %2)").arg((actual).x(), 0, 'f', 3).arg((actual).y(), 0, 'f', 3)))
 
 } // namespace
 
@@ -89,26 +60,23 @@ void TestClockHands::tips() {
     QFETCH(int, minute);
     QFETCH(QPointF, hourTip);
     QFETCH(QPointF, minuteTip);
-    Clock clock(centre.x(), centre.y(), hourLength, minuteLength);
-    core::placeHands(clock.hands, hour, minute);
-    checkLine(*clock.hour, hourTip, centre);
-    checkLine(*clock.minute, minuteTip, centre);
+    const auto hands = core::handPositions({centre, hourLength, minuteLength}, hour, minute);
+    QCOMPARE(hands.centre, QPointF(centre));
+    QVERIFY_NEAR(hands.hourTip, hourTip);
+    QVERIFY_NEAR(hands.minuteTip, minuteTip);
 }
 
 void TestClockHands::mainClockAtTenPastTen() {
-    Clock clock(245, 161, 76, 90, 147);
-    core::placeHands(clock.hands, 10, 10, 30);
-    checkLine(*clock.hour, QPointF(182.744, 117.408), QPoint(245, 161));
-    checkLine(*clock.minute, QPointF(322.942, 116.000), QPoint(245, 161));
-    checkLine(*clock.second, QPointF(245, 308), QPoint(245, 161));
+    const auto hands = core::handPositions({{245, 161}, 76, 90, 147}, 10, 10, 30);
+    QVERIFY_NEAR(hands.hourTip, QPointF(182.744, 117.408));
+    QVERIFY_NEAR(hands.minuteTip, QPointF(322.942, 116.000));
+    QVERIFY_NEAR(hands.secondTip, QPointF(245, 308));
 }
 
 void TestClockHands::secondHandAtFifteenSeconds() {
-    Clock clock(245, 161, 76, 90, 147);
-    for (int minute : {0, 17, 59}) {
-        core::placeHands(clock.hands, 4, minute, 15);
-        checkLine(*clock.second, QPointF(392, 161), QPoint(245, 161));
-    }
+    for (int minute : {0, 17, 59})
+        QVERIFY_NEAR(core::handPositions({{245, 161}, 76, 90, 147}, 4, minute, 15).secondTip,
+                     QPointF(392, 161));
 }
 
 void TestClockHands::sameHandsForEquivalentTimes_data() {
@@ -127,21 +95,18 @@ void TestClockHands::sameHandsForEquivalentTimes() {
     QFETCH(int, m1);
     QFETCH(int, h2);
     QFETCH(int, m2);
-    Clock a(245, 161, 76, 90);
-    Clock b(245, 161, 76, 90);
-    core::placeHands(a.hands, h1, m1);
-    core::placeHands(b.hands, h2, m2);
-    checkLine(*a.hour, QPointF(b.hour->X1(), b.hour->Y1()), QPoint(245, 161));
-    checkLine(*a.minute, QPointF(b.minute->X1(), b.minute->Y1()), QPoint(245, 161));
+    const core::ClockGeometry clock{{245, 161}, 76, 90};
+    const auto a = core::handPositions(clock, h1, m1);
+    const auto b = core::handPositions(clock, h2, m2);
+    QVERIFY_NEAR(a.hourTip, b.hourTip);
+    QVERIFY_NEAR(a.minuteTip, b.minuteTip);
 }
 
 void TestClockHands::minuteHandIgnoresSeconds() {
-    Clock clock(245, 161, 76, 90, 147);
-    core::placeHands(clock.hands, 10, 59, 59);
-    const core::HandTip at59 = core::handTip(245, 161, 90, 354);
-    checkLine(*clock.minute, QPointF(at59.x, at59.y), QPoint(245, 161));
-    core::placeHands(clock.hands, 11, 0, 0);
-    checkLine(*clock.minute, QPointF(245, 71), QPoint(245, 161));
+    const core::ClockGeometry clock{{245, 161}, 76, 90, 147};
+    QVERIFY_NEAR(core::handPositions(clock, 10, 59, 59).minuteTip,
+                 core::handTip({245, 161}, 90, 354));
+    QVERIFY_NEAR(core::handPositions(clock, 11, 0, 0).minuteTip, QPointF(245, 71));
 }
 
 QTEST_MAIN(TestClockHands)

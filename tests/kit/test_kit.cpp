@@ -173,7 +173,8 @@ void TestKit::notMaskPen() {
     box.setScale(kit::PictureBox::Scale::Pixels);
     box.setBackColor(under);
     box.resize(40, 40);
-    auto* line = new kit::LineWidget(box, pen, 5, kit::LineWidget::Mix::NotMaskPen);
+    auto* line =
+        new kit::LineWidget(&box, QStringLiteral("line"), pen, 5, kit::LineWidget::Mix::NotMaskPen);
     line->setX1(5);
     line->setY1(20);
     line->setX2(35);
@@ -189,7 +190,7 @@ void TestKit::repeatedEndPointsDoNotRepaint() {
     box.resize(60, 60);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    auto* line = new kit::LineWidget(box, Qt::red, 2);
+    auto* line = new kit::LineWidget(&box, QStringLiteral("line"), Qt::red, 2);
     line->setX1(10);
     line->setY1(10);
     QTest::qWait(20);
@@ -223,8 +224,9 @@ void TestKit::movedHandsLeaveNoTrail() {
     box.setBackColor(QColor(192, 255, 255));
     box.setAutoSize(true);
     box.setBitmap(QPixmap::fromImage(pattern));
-    auto* hour = new kit::LineWidget(box, Qt::yellow, 15, kit::LineWidget::Mix::NotMaskPen);
-    auto* second = new kit::LineWidget(box, QColor(255, 128, 128), 2);
+    auto* hour = new kit::LineWidget(&box, QStringLiteral("hour"), Qt::yellow, 15,
+                                     kit::LineWidget::Mix::NotMaskPen);
+    auto* second = new kit::LineWidget(&box, QStringLiteral("second"), QColor(255, 128, 128), 2);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     const auto place = [](kit::LineWidget* line, double angle, double length) {
@@ -247,7 +249,7 @@ void TestKit::movedHandsLeaveNoTrail() {
 
 void TestKit::circleIsCentredInItsBox() {
     kit::PictureBox box;
-    kit::ShapeWidget shape(box, QRectF(6330, 960, 285, 255), Qt::red);
+    kit::ShapeWidget shape(&box, QStringLiteral("shape"), QRectF(6330, 960, 285, 255), Qt::red);
     QCOMPARE(shape.circle(), QRectF(6345, 960, 255, 255));
 }
 
@@ -256,7 +258,7 @@ void TestKit::labelsStayBehindHeavyWidgets() {
     container.resize(100, 100);
     auto* button = new QPushButton(&container);
     button->setGeometry(0, 0, 50, 50);
-    auto* label = new kit::Label(container, QStringLiteral("hotSpot"));
+    auto* label = new kit::Label(&container, QStringLiteral("hotSpot"));
     label->setGeometry(0, 0, 100, 100);
     label->setTransparent(true);
     container.show();

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "core/seams.h"
+
+// The real world for one activity window: its own random source, the
+// computer's clock, the speech program and a modal message box.
+core::Seams realSeams();
