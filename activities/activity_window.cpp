@@ -1,11 +1,13 @@
 #include "activities/activity_window.h"
 
+#include "activities/activity_table.h"
+
 #include <QPixmapCache>
 
-ActivityWindow::ActivityWindow(kit::Window window, core::Seams seams)
+ActivityWindow::ActivityWindow(const QMetaObject& windowClass, core::Seams seams)
     : QWidget(nullptr, Qt::Window), m_seams(std::move(seams)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    kit::applyFrame(*this, window);
+    kit::applyFrame(*this, activityFrame(windowClass.className()));
 }
 
 ActivityWindow::~ActivityWindow() {

@@ -5,12 +5,13 @@
 
 #include <QWidget>
 
-// What every activity window shares: its frame from the window table, the
-// seams it talks to the world through, and closing that discards it.
+// What every activity window shares: its frame from the table of activities,
+// the seams it talks to the world through, and closing that discards it.
 class ActivityWindow : public QWidget {
     Q_OBJECT
 public:
-    ActivityWindow(kit::Window window, core::Seams seams);
+    // windowClass: the derived class, whose name finds its frame.
+    ActivityWindow(const QMetaObject& windowClass, core::Seams seams);
     ~ActivityWindow() override;
 
 protected:

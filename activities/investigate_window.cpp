@@ -17,7 +17,7 @@ constexpr int kButtonStep = 5;
 } // namespace
 
 InvestigateWindow::InvestigateWindow(core::Seams seams)
-    : ActivityWindow(kit::Window::Investigate, std::move(seams)) {
+    : ActivityWindow(staticMetaObject, std::move(seams)) {
     board = new kit::PictureBox(this, QStringLiteral("board"));
     board->setScale(kit::PictureBox::Scale::Pixels);
     board->move(kit::px(45), kit::px(180));
@@ -30,6 +30,7 @@ InvestigateWindow::InvestigateWindow(core::Seams seams)
     randomTimeButton = new QPushButton(QStringLiteral(">>>>>>>>>"), this);
     randomTimeButton->setObjectName(QStringLiteral("randomTimeButton"));
     randomTimeButton->setAccessibleName(QStringLiteral("Una hora a l'atzar"));
+    randomTimeButton->setToolTip(QStringLiteral("Tria una hora a l'atzar i llegeix-la"));
     randomTimeButton->setGeometry(kit::twipsRect(60, 5160, 5040, 300));
 
     phraseList = new kit::ListBox(this, QStringLiteral("phraseList"));
@@ -40,6 +41,8 @@ InvestigateWindow::InvestigateWindow(core::Seams seams)
 
     setTabOrder(phraseList, board);
     setTabOrder(board, randomTimeButton);
+    // The child starts in the list, as its place first in the tab order says.
+    phraseList->setFocus(Qt::OtherFocusReason);
 
     connect(randomTimeButton, &QPushButton::clicked, this, &InvestigateWindow::showRandomTime);
     connect(phraseList, &kit::ListBox::rowSelected, this, &InvestigateWindow::showSelectedRow);

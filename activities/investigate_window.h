@@ -18,6 +18,13 @@ class InvestigateWindow final : public ActivityWindow {
 public:
     explicit InvestigateWindow(core::Seams seams);
 
+    // The time shown: hour 0 to 11 from a draw, 1 to 12 from a row.
+    int shownHour() const { return m_hour; }
+    int shownMinute() const { return m_minute; }
+    // Its key, "12.05", once a row or the button has shown it.
+    QString shownKey() const { return m_key; }
+
+private:
     kit::PictureBox* board;
     kit::LineWidget* hourHand;
     kit::LineWidget* minuteHand;
@@ -27,13 +34,6 @@ public:
     void showRandomTime();
     void showSelectedRow();
 
-    // The time shown: hour 0 to 11 from a draw, 1 to 12 from a row.
-    int shownHour() const { return m_hour; }
-    int shownMinute() const { return m_minute; }
-    // Its key, "12.05", once a row or the button has shown it.
-    QString shownKey() const { return m_key; }
-
-private:
     struct Time {
         int hour;
         int minute;

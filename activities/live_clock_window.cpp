@@ -15,11 +15,13 @@ namespace {
 
 constexpr int kFirstHourRows = 13;
 
+// A button with no caption: screen readers and the tooltip say what it does.
 QPushButton* blankButton(kit::PictureBox& box, const char* name, const QRect& twips,
-                         const QString& accessibleName) {
+                         const QString& purpose) {
     auto* button = new QPushButton(&box);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(accessibleName);
+    button->setAccessibleName(purpose);
+    button->setToolTip(purpose);
     box.placeChild(*button, twips);
     return button;
 }
@@ -27,7 +29,7 @@ QPushButton* blankButton(kit::PictureBox& box, const char* name, const QRect& tw
 } // namespace
 
 LiveClockWindow::LiveClockWindow(core::Seams seams)
-    : ActivityWindow(kit::Window::LiveClock, std::move(seams)) {
+    : ActivityWindow(staticMetaObject, std::move(seams)) {
     board = new kit::PictureBox(this, QStringLiteral("board"));
     board->setBackColor(kit::rgb(192, 255, 255));
     board->setScale(kit::PictureBox::Scale::Pixels);
@@ -49,6 +51,7 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
     laUnaHotSpot = new kit::Label(board, QStringLiteral("laUnaHotSpot"));
     laUnaHotSpot->setTransparent(true);
     laUnaHotSpot->setAccessibleName(QStringLiteral("Escriu com es diu la una"));
+    laUnaHotSpot->makeButton();
     board->placeChild(*laUnaHotSpot, QRect(4260, 960, 435, 495));
 
     laUnaAnswer = new kit::TextBox(board, QStringLiteral("laUnaAnswer"));
@@ -81,6 +84,7 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
     mixedList->setGeometry(kit::twipsRect(90, 180, 5625, 4515));
     mixedList->hide();
 
+    setTabOrder(laUnaHotSpot, laUnaAnswer);
     setTabOrder(laUnaAnswer, quarterListButton);
     setTabOrder(quarterListButton, quarterList);
     setTabOrder(quarterList, mixedList);
@@ -98,16 +102,18 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
 
     // The hands change once a second, so the timer wakes just after each
     // whole second of the clock instead of polling every millisecond.
-    tickTimer.setSingleShot(true);
-    tickTimer.setTimerType(Qt::PreciseTimer);
-    connect(&tickTimer, &QTimer::timeout, this, &LiveClockWindow::tick);
+    tickTimer = new QTimer(this);
+    tickTimer->setObjectName(QStringLiteral("tickTimer"));
+    tickTimer->setSingleShot(true);
+    tickTimer->setTimerType(Qt::PreciseTimer);
+    connect(tickTimer, &QTimer::timeout, this, &LiveClockWindow::tick);
 
     kit::centre(*this);
 }
 
 void LiveClockWindow::showEvent(QShowEvent* event) {
     ActivityWindow::showEvent(event);
-    if (!tickTimer.isActive())
+    if (!tickTimer->isActive())
         tick();
 }
 
@@ -115,7 +121,7 @@ void LiveClockWindow::tick() {
     const QTime now = seams().now ? seams().now() : QTime::currentTime();
     if (now.isValid())
         m_hands.show(now.hour(), now.minute(), now.second());
-    tickTimer.start(1000 - (now.isValid() ? now.msec() : 0) + 1);
+    tickTimer->start(1000 - (now.isValid() ? now.msec() : 0) + 1);
 }
 
 void LiveClockWindow::showQuarterList() {
@@ -152,6 +158,8 @@ void LiveClockWindow::hideMixedList() {
 
 void LiveClockWindow::showLaUnaAnswer() {
     laUnaAnswer->show();
+    // Whatever pressed the spot, typing goes straight into the box.
+    laUnaAnswer->setFocus(Qt::OtherFocusReason);
 }
 
 void LiveClockWindow::checkLaUnaAnswer(int key) {

@@ -23,6 +23,10 @@ class LiveClockWindow final : public ActivityWindow {
 public:
     explicit LiveClockWindow(core::Seams seams);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     kit::PictureBox* board;
     kit::LineWidget* secondHand;
     kit::LineWidget* minuteHand;
@@ -35,7 +39,7 @@ public:
     QPushButton* hideListsButton;
     kit::ListBox* quarterList;
     kit::ListBox* mixedList;
-    QTimer tickTimer;
+    QTimer* tickTimer;
 
     void tick();
     void showQuarterList();
@@ -47,9 +51,5 @@ public:
     void showLaUnaAnswer();
     void checkLaUnaAnswer(int key);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     DrawnClock m_hands;
 };

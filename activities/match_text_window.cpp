@@ -41,7 +41,7 @@ QRect cellRect(int cell, int top, int height) {
 } // namespace
 
 MatchTextWindow::MatchTextWindow(core::Seams seams)
-    : ActivityWindow(kit::Window::MatchText, std::move(seams)),
+    : ActivityWindow(staticMetaObject, std::move(seams)),
       m_banner(kit::picture(QStringLiteral("banner_click_text"))) {
     speakButton = new QPushButton(this);
     speakButton->setObjectName(QStringLiteral("speakButton"));

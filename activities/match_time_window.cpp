@@ -68,7 +68,7 @@ QPushButton* button(QWidget& window, const char* name, const QString& caption, c
 } // namespace
 
 MatchTimeWindow::MatchTimeWindow(core::Seams seams)
-    : ActivityWindow(kit::Window::MatchTime, std::move(seams)) {
+    : ActivityWindow(staticMetaObject, std::move(seams)) {
     topStrip = greyStrip(*this, "topStrip", QRect(-330, 0, 7395, 75));
 
     board = new kit::PictureBox(this, QStringLiteral("board"));

@@ -101,7 +101,7 @@ int minutesAfterPull(int minutes, int pointedMinute) {
 }
 
 MoveHandsWindow::MoveHandsWindow(core::Seams seams)
-    : ActivityWindow(kit::Window::MoveHands, std::move(seams)) {
+    : ActivityWindow(staticMetaObject, std::move(seams)) {
     // The box behind the face shows only its sunken frame: the face covers
     // its inner area exactly, so the picnic face it once held is never seen
     // and is not drawn (that would double the time to open).

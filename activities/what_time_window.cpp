@@ -78,7 +78,7 @@ kit::IconButton* levelIcon(QFrame& panel, const char* name, const char* picture,
 } // namespace
 
 WhatTimeWindow::WhatTimeWindow(core::Seams seams)
-    : ActivityWindow(kit::Window::WhatTime, std::move(seams)) {
+    : ActivityWindow(staticMetaObject, std::move(seams)) {
     // The board stays empty until the window is first activated, which moves
     // it to the corner and copies the dials in.
     board = new kit::PictureBox(this, QStringLiteral("board"));

@@ -37,7 +37,7 @@ QPushButton* button(QWidget& parent, const QString& name, const QString& caption
 } // namespace
 
 WriteTimeWindow::WriteTimeWindow(core::Seams seams)
-    : ActivityWindow(kit::Window::WriteTime, std::move(seams)) {
+    : ActivityWindow(staticMetaObject, std::move(seams)) {
     const QFont courier = kit::font(QStringLiteral("Courier New"), 21.75, true);
 
     helpButton =

@@ -1,76 +1,46 @@
 #include "app/main_window.h"
 
-#include "activities/investigate_window.h"
-#include "activities/live_clock_window.h"
-#include "activities/match_text_window.h"
-#include "activities/match_time_window.h"
-#include "activities/move_hands_window.h"
-#include "activities/what_time_window.h"
-#include "activities/write_time_window.h"
+#include "activities/activity_table.h"
+#include "activities/activity_window.h"
+#include "kit/units.h"
 #include "kit/window_frames.h"
 
 #include <QMenu>
 #include <QMenuBar>
 
-template <class Window>
-Window* WindowSlot<Window>::open(const std::function<core::Seams()>& makeSeams) {
-    if (!m_window)
-        m_window = new Window(makeSeams());
-    kit::showWindow(*m_window);
-    return m_window;
-}
+namespace {
 
-MainWindow::MainWindow(std::function<core::Seams()> makeSeams) : m_makeSeams(std::move(makeSeams)) {
-    kit::applyFrame(*this, kit::Window::Main);
+const kit::WindowFrame kMainFrame{"MainWindow",
+                                  QStringLiteral("Quirvel'rellotge"),
+                                  {7245, 5925},
+                                  kit::rgb(255, 255, 255),
+                                  "icon_window_a",
+                                  nullptr,
+                                  0,
+                                  false};
 
-    activitiesMenu = menuBar()->addMenu(QStringLiteral("Opcions de programa"));
-    activitiesMenu->setObjectName(QStringLiteral("activitiesMenu"));
-    openLiveClock =
-        addEntry("openLiveClock", QStringLiteral("Rellotge principal"), &MainWindow::showLiveClock);
-    openInvestigate =
-        addEntry("openInvestigate", QStringLiteral("Investiga"), &MainWindow::showInvestigate);
-    openWhatTime =
-        addEntry("openWhatTime", QStringLiteral("Quina hora és?"), &MainWindow::showWhatTime);
-    openMoveHands =
-        addEntry("openMoveHands", QStringLiteral("Mou les agulles"), &MainWindow::showMoveHands);
-    openWriteTime =
-        addEntry("openWriteTime", QStringLiteral("Escriu la hora"), &MainWindow::showWriteTime);
-    openMatchTime = addEntry("openMatchTime", QStringLiteral("Relaciona hora-rellotge"),
-                             &MainWindow::showMatchTime);
-    openMatchText = addEntry("openMatchText", QStringLiteral("Relaciona text-rellotge"),
-                             &MainWindow::showMatchText);
+} // namespace
+
+MainWindow::MainWindow(std::function<core::Seams()> makeSeams)
+    : m_makeSeams(std::move(makeSeams)), m_windows(activities().size()) {
+    kit::applyFrame(*this, kMainFrame);
+
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("Opcions de programa"));
+    menu->setObjectName(QStringLiteral("activitiesMenu"));
+    for (std::size_t i = 0; i < activities().size(); ++i) {
+        QAction* entry = menu->addAction(activities()[i].caption);
+        entry->setObjectName(QString::fromLatin1(activities()[i].entryName));
+        connect(entry, &QAction::triggered, this, [this, i] { openActivity(i); });
+    }
 
     // "Mireu-me" sits on the bar with nothing under it and does nothing.
-    lookAtMe = menuBar()->addAction(QStringLiteral("Mireu-me"));
+    QAction* lookAtMe = menuBar()->addAction(QStringLiteral("Mireu-me"));
     lookAtMe->setObjectName(QStringLiteral("lookAtMe"));
 }
 
-QAction* MainWindow::addEntry(const char* name, const QString& caption,
-                              void (MainWindow::*show)()) {
-    QAction* action = activitiesMenu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, show);
-    return action;
-}
-
-void MainWindow::showLiveClock() {
-    liveClock.open(m_makeSeams);
-}
-void MainWindow::showInvestigate() {
-    investigate.open(m_makeSeams);
-}
-void MainWindow::showWhatTime() {
-    whatTime.open(m_makeSeams);
-}
-void MainWindow::showMoveHands() {
-    moveHands.open(m_makeSeams);
-}
-void MainWindow::showWriteTime() {
-    writeTime.open(m_makeSeams);
-}
-void MainWindow::showMatchTime() {
-    matchTime.open(m_makeSeams);
-}
-void MainWindow::showMatchText() {
-    matchText.open(m_makeSeams);
+void MainWindow::openActivity(std::size_t index) {
+    QPointer<ActivityWindow>& window = m_windows.at(index);
+    if (!window)
+        window = activities()[index].open(m_makeSeams());
+    kit::showWindow(*window);
 }

@@ -55,7 +55,7 @@ int child(const QString& which) {
     MainWindow main;
     main.show();
     settle();
-    for (QAction* entry : main.activitiesMenu->actions())
+    for (QAction* entry : main.findChild<QMenu*>(QStringLiteral("activitiesMenu"))->actions())
         entry->trigger();
     settle();
     std::printf("%ld\n", peakKilobytes());

@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     for (int n = 100; n <= cycles; n += 100)
         std::printf(" %8s", qPrintable(QStringLiteral("n=%1").arg(n)));
     std::printf(" %14s\n", "growth/100");
-    for (QAction* entry : main.activitiesMenu->actions()) {
+    for (QAction* entry : main.findChild<QMenu*>(QStringLiteral("activitiesMenu"))->actions()) {
         std::vector<long> at;
         at.push_back(residentKb());
         for (int n = 1; n <= cycles; ++n) {

@@ -10,21 +10,8 @@ class QWidget;
 
 namespace kit {
 
-// The program's windows, by what each one is for.
-enum class Window {
-    Main,        // the menu that opens the others
-    LiveClock,   // hands that follow the computer's clock
-    Investigate, // a clock beside every phrase
-    WhatTime,    // six dials to read
-    MoveHands,   // set the hands to the digits
-    WriteTime,   // type the phrase for the clock
-    MatchTime,   // find the dial for a phrase
-    MatchText,   // find the phrase for the digits
-};
-
 // Frame properties every window is designed with.
 struct WindowFrame {
-    Window window;
     const char* objectName;
     QString title;
     QSize clientTwips;
@@ -35,10 +22,9 @@ struct WindowFrame {
     bool fontBold;
 };
 
-const WindowFrame& windowFrame(Window window);
-
-// Gives the window its title, fixed client size, background, icon and font.
-void applyFrame(QWidget& widget, Window window);
+// Gives the window its name, title, fixed client size, background, icon and
+// font.
+void applyFrame(QWidget& widget, const WindowFrame& frame);
 
 // Where a window of the given outer size sits centred on a screen.
 constexpr QPoint centredTopLeft(QSize screen, QSize outer) {

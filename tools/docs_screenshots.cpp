@@ -69,7 +69,8 @@ bool liveClock(const QDir& folder) {
 
 bool investigate(const QDir& folder) {
     auto window = open<InvestigateWindow>(2);
-    window->phraseList->selectRow(21); // "01.45 Tres quarts de dues"
+    window->findChild<kit::ListBox*>(QStringLiteral("phraseList"))
+        ->selectRow(21); // "01.45 Tres quarts de dues"
     return save(*window, folder, "investigate.png");
 }
 

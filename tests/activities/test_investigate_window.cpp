@@ -2,7 +2,9 @@
 #include "activities/investigate_window.h"
 #include "core/phrases.h"
 #include "kit/list_box.h"
+#include "kit/picture_box.h"
 #include "tests/activities/scripted_seams.h"
+#include "tests/widget_lookup.h"
 
 #include <QPushButton>
 #include <malloc.h>
@@ -15,8 +17,9 @@ double pick(int n, int choices) {
 }
 
 int selectedRow(const InvestigateWindow& form) {
-    const QList<QListWidgetItem*> selected = form.phraseList->selectedItems();
-    return selected.isEmpty() ? -1 : form.phraseList->row(selected.first());
+    const auto* list = child<kit::ListBox>(form, "phraseList");
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
 void clickRow(kit::ListBox& list, int row) {
@@ -44,6 +47,7 @@ private slots:
 
 private:
     void open(std::initializer_list<double> loadDraws);
+    template <class T> T* part(const char* name) const { return child<T>(*m_window, name); }
 
     Script m_script;
     InvestigateWindow* m_window = nullptr;
@@ -88,10 +92,10 @@ void TestInvestigateWindow::loadShowsAQuarterTimeAndSelectsNothing() {
     QCOMPARE(m_window->shownHour(), hour);
     QCOMPARE(m_window->shownMinute(), minute);
     const QPointF minuteTip = core::handTip({170, 163}, 140, 6.0 * minute);
-    QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
+    QVERIFY_TIP(part<kit::LineWidget>("minuteHand"), minuteTip.x(), minuteTip.y());
     const QPointF hourTip = core::handTip({170, 163}, 80, 30.0 * (hour + minute / 60.0));
-    QVERIFY_TIP(m_window->hourHand, hourTip.x(), hourTip.y());
-    QCOMPARE(m_window->phraseList->count(), 144);
+    QVERIFY_TIP(part<kit::LineWidget>("hourHand"), hourTip.x(), hourTip.y());
+    QCOMPARE(part<kit::ListBox>("phraseList")->count(), 144);
     QCOMPARE(selectedRow(*m_window), -1);
     QVERIFY(m_script.spoken.empty());
 }
@@ -99,12 +103,12 @@ void TestInvestigateWindow::loadShowsAQuarterTimeAndSelectsNothing() {
 void TestInvestigateWindow::openingWithFocusSaysNothing() {
     open({0.0, 0.0});
     m_window->activateWindow();
-    m_window->phraseList->setFocus();
-    QTRY_VERIFY(m_window->phraseList->hasFocus());
+    // The window opens with the list focused, so keys reach it at once.
+    QTRY_VERIFY(part<kit::ListBox>("phraseList")->hasFocus());
     QCOMPARE(selectedRow(*m_window), -1);
     QVERIFY(m_script.spoken.empty());
     // The first Down picks the first row, not the second.
-    QTest::keyClick(m_window->phraseList, Qt::Key_Down);
+    QTest::keyClick(part<kit::ListBox>("phraseList"), Qt::Key_Down);
     QCOMPARE(selectedRow(*m_window), 0);
     QCOMPARE(m_script.spoken.back().text, QStringLiteral(" Les dotze"));
 }
@@ -125,10 +129,11 @@ void TestInvestigateWindow::clickingARowShowsAndSpeaksIt() {
     QFETCH(QPointF, minuteTip);
     QFETCH(QString, spoken);
     open({0.0, 0.0});
-    clickRow(*m_window->phraseList, row);
-    QVERIFY_TIP(m_window->hourHand, hourTip.x(), hourTip.y());
-    QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
-    QCOMPARE(m_window->shownKey(), core::rowKey(m_window->phraseList->item(row)->text()));
+    clickRow(*part<kit::ListBox>("phraseList"), row);
+    QVERIFY_TIP(part<kit::LineWidget>("hourHand"), hourTip.x(), hourTip.y());
+    QVERIFY_TIP(part<kit::LineWidget>("minuteHand"), minuteTip.x(), minuteTip.y());
+    QCOMPARE(m_window->shownKey(),
+             core::rowKey(part<kit::ListBox>("phraseList")->item(row)->text()));
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(m_script.spoken[0].text, spoken);
     QCOMPARE(m_script.spoken[0].volume, 100);
@@ -139,46 +144,53 @@ void TestInvestigateWindow::buttonDrawsFiveMinuteTimeAndSelectsItsRow() {
     open({0.0, 0.0});
     // 27 minutes is off the step and is drawn again, hour and all.
     m_script.draws = {pick(27, 60), pick(4, 12), pick(25, 60), pick(0, 12)};
-    QTest::mouseClick(m_window->randomTimeButton, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>("randomTimeButton"), Qt::LeftButton);
     QVERIFY(m_script.draws.empty());
     QCOMPARE(m_window->shownHour(), 12);
     QCOMPARE(m_window->shownMinute(), 25);
     QCOMPARE(m_window->shownKey(), QStringLiteral("12.25"));
-    QVERIFY_TIP(m_window->hourHand, 187.315, 84.896);
-    QVERIFY_TIP(m_window->minuteHand, 240, 284.244);
+    QVERIFY_TIP(part<kit::LineWidget>("hourHand"), 187.315, 84.896);
+    QVERIFY_TIP(part<kit::LineWidget>("minuteHand"), 240, 284.244);
     QCOMPARE(selectedRow(*m_window), 5);
-    QCOMPARE(m_window->phraseList->item(5)->text(), QStringLiteral("12.25 Un quart i deu d'una"));
+    QCOMPARE(part<kit::ListBox>("phraseList")->item(5)->text(),
+             QStringLiteral("12.25 Un quart i deu d'una"));
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(m_script.spoken[0].text, QStringLiteral(" Un quart i deu d'una"));
 
     // A late row is scrolled into view.
     m_script.draws = {pick(55, 60), pick(11, 12)};
-    m_window->showRandomTime();
+    QTest::mouseClick(part<QPushButton>("randomTimeButton"), Qt::LeftButton);
     QCOMPARE(selectedRow(*m_window), 143);
-    QVERIFY(m_window->phraseList->viewport()->rect().intersects(
-        m_window->phraseList->visualItemRect(m_window->phraseList->item(143))));
+    QVERIFY(part<kit::ListBox>("phraseList")
+                ->viewport()
+                ->rect()
+                .intersects(part<kit::ListBox>("phraseList")
+                                ->visualItemRect(part<kit::ListBox>("phraseList")->item(143))));
     QCOMPARE(m_script.spoken.back().text, QStringLiteral(" tres quarts i deu de dotze"));
 }
 
 void TestInvestigateWindow::buttonOnTheSelectedRowSpeaksNothing() {
     open({0.0, 0.0});
-    clickRow(*m_window->phraseList, 37);
+    clickRow(*part<kit::ListBox>("phraseList"), 37);
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     // Move the hands away by hand, then draw the selected row's time.
-    DrawnClock{{{170, 163}, 80, 140}, m_window->hourHand, m_window->minuteHand}.show(9, 0);
+    DrawnClock{{{170, 163}, 80, 140},
+               part<kit::LineWidget>("hourHand"),
+               part<kit::LineWidget>("minuteHand")}
+        .show(9, 0);
     m_script.draws = {pick(5, 60), pick(3, 12)};
-    m_window->showRandomTime();
+    QTest::mouseClick(part<QPushButton>("randomTimeButton"), Qt::LeftButton);
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(selectedRow(*m_window), 37);
     const QPointF minuteTip = core::handTip({170, 163}, 140, 30);
-    QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
+    QVERIFY_TIP(part<kit::LineWidget>("minuteHand"), minuteTip.x(), minuteTip.y());
 }
 
 void TestInvestigateWindow::downKeyWalksEveryPhraseOnce() {
     open({0.0, 0.0});
-    m_window->phraseList->setFocus();
+    part<kit::ListBox>("phraseList")->setFocus();
     for (int i = 0; i < 150; ++i)
-        QTest::keyClick(m_window->phraseList, Qt::Key_Down);
+        QTest::keyClick(part<kit::ListBox>("phraseList"), Qt::Key_Down);
     QCOMPARE(m_script.spoken.size(), std::size_t(144));
     for (int row = 0; row < 144; ++row) {
         QCOMPARE(m_script.spoken[std::size_t(row)].text, core::rowTail(core::phraseList().at(row)));

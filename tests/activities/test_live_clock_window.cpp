@@ -1,10 +1,13 @@
 #include "activities/live_clock_window.h"
 #include "kit/label.h"
 #include "kit/list_box.h"
+#include "kit/picture_box.h"
 #include "kit/text_box.h"
 #include "tests/activities/scripted_seams.h"
+#include "tests/widget_lookup.h"
 
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -33,8 +36,13 @@ private slots:
     void exercise();
     void hotSpotLiesOverTheBoardAndOpensTheTextBox();
     void startsEmptyAndHidden();
+    void laUnaByKeysAlone();
 
 private:
+    template <class T> T* part(const char* name) const { return child<T>(*m_window, name); }
+    // One beat of the window's clock, without waiting for it.
+    void tick() const { QMetaObject::invokeMethod(part<QTimer>("tickTimer"), "timeout"); }
+
     Script m_script;
     LiveClockWindow* m_window = nullptr;
 };
@@ -53,114 +61,120 @@ void TestLiveClockWindow::handsAtTenPastTenAndAHalf() {
     m_script.now = QTime(10, 10, 30);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QVERIFY_TIP(m_window->hourHand, 182.744, 117.408);
-    QVERIFY_TIP(m_window->minuteHand, 322.942, 116.000);
-    QVERIFY_TIP(m_window->secondHand, 245, 308);
-    QCOMPARE(m_window->secondHand->x2(), 245.f);
-    QCOMPARE(m_window->secondHand->y2(), 161.f);
+    QVERIFY_TIP(part<kit::LineWidget>("hourHand"), 182.744, 117.408);
+    QVERIFY_TIP(part<kit::LineWidget>("minuteHand"), 322.942, 116.000);
+    QVERIFY_TIP(part<kit::LineWidget>("secondHand"), 245, 308);
+    QCOMPARE(part<kit::LineWidget>("secondHand")->x2(), 245.f);
+    QCOMPARE(part<kit::LineWidget>("secondHand")->y2(), 161.f);
 }
 
 void TestLiveClockWindow::sameHandsAtFifteenAndThree() {
     m_script.now = QTime(15, 0, 0);
-    m_window->tick();
-    const QPointF afternoon(m_window->hourHand->x1(), m_window->hourHand->y1());
-    QVERIFY_TIP(m_window->hourHand, 245 + 76, 161);
+    tick();
+    const QPointF afternoon(part<kit::LineWidget>("hourHand")->x1(),
+                            part<kit::LineWidget>("hourHand")->y1());
+    QVERIFY_TIP(part<kit::LineWidget>("hourHand"), 245 + 76, 161);
     m_script.now = QTime(3, 0, 0);
-    m_window->tick();
-    QVERIFY_TIP(m_window->hourHand, afternoon.x(), afternoon.y());
+    tick();
+    QVERIFY_TIP(part<kit::LineWidget>("hourHand"), afternoon.x(), afternoon.y());
 }
 
 void TestLiveClockWindow::secondHandAtFifteenSeconds() {
     m_script.now = QTime(8, 42, 15);
-    m_window->tick();
-    QVERIFY_TIP(m_window->secondHand, 392, 161);
+    tick();
+    QVERIFY_TIP(part<kit::LineWidget>("secondHand"), 392, 161);
 }
 
 void TestLiveClockWindow::minuteHandWaitsForTheMinute() {
     const QPointF at59 = core::handTip({245, 161}, 90, 354);
     m_script.now = QTime(10, 59, 59, 999);
-    m_window->tick();
-    QVERIFY_TIP(m_window->minuteHand, at59.x(), at59.y());
+    tick();
+    QVERIFY_TIP(part<kit::LineWidget>("minuteHand"), at59.x(), at59.y());
     m_script.now = QTime(11, 0, 0);
-    m_window->tick();
-    QVERIFY_TIP(m_window->minuteHand, 245, 71);
+    tick();
+    QVERIFY_TIP(part<kit::LineWidget>("minuteHand"), 245, 71);
 }
 
 void TestLiveClockWindow::handsFollowTheClockOverThreeSeconds() {
     // Just before each whole second, so the timer comes back within a few ms.
     m_script.now = QTime(9, 0, 0, 998);
     m_window->show();
-    QVERIFY_TIP(m_window->secondHand, 245, 14);
+    QVERIFY_TIP(part<kit::LineWidget>("secondHand"), 245, 14);
     for (int second = 1; second <= 3; ++second) {
         m_script.now = QTime(9, 0, second, 998);
         const QPointF tip = core::handTip({245, 161}, 147, 6.0 * second);
-        QTRY_VERIFY_WITH_TIMEOUT(near(*m_window->secondHand, QPointF(tip.x(), tip.y())), 500);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            near(*part<kit::LineWidget>("secondHand"), QPointF(tip.x(), tip.y())), 500);
     }
-    QVERIFY(m_window->tickTimer.isActive());
+    QVERIFY(part<QTimer>("tickTimer")->isActive());
 }
 
 void TestLiveClockWindow::quarterListFillsOnceAndSpeaksWholeRow() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QTest::mouseClick(m_window->quarterListButton, Qt::LeftButton);
-    QTest::mouseClick(m_window->quarterListButton, Qt::LeftButton);
-    QVERIFY(m_window->quarterList->isVisible());
-    QVERIFY(!m_window->mixedList->isVisible());
-    QCOMPARE(m_window->quarterList->count(), 13);
-    QCOMPARE(m_window->quarterList->item(12)->text(), QStringLiteral("01.00 La una"));
+    QTest::mouseClick(part<QPushButton>("quarterListButton"), Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>("quarterListButton"), Qt::LeftButton);
+    QVERIFY(part<kit::ListBox>("quarterList")->isVisible());
+    QVERIFY(!part<kit::ListBox>("mixedList")->isVisible());
+    QCOMPARE(part<kit::ListBox>("quarterList")->count(), 13);
+    QCOMPARE(part<kit::ListBox>("quarterList")->item(12)->text(), QStringLiteral("01.00 La una"));
     QVERIFY(m_script.spoken.empty());
 
-    clickRow(*m_window->quarterList, 3);
+    clickRow(*part<kit::ListBox>("quarterList"), 3);
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(m_script.spoken[0].text, QStringLiteral("12.15 Un quart d'una"));
     QCOMPARE(m_script.spoken[0].volume, 100);
 
     // The arrow keys choose rows too.
-    QTest::keyClick(m_window->quarterList, Qt::Key_Down);
+    QTest::keyClick(part<kit::ListBox>("quarterList"), Qt::Key_Down);
     QCOMPARE(m_script.spoken.back().text, QStringLiteral("12.20 Un quart i cinc d'una"));
 }
 
 void TestLiveClockWindow::mixedListSpeaksTheTail() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QTest::mouseClick(m_window->quarterListButton, Qt::LeftButton);
-    QTest::mouseClick(m_window->mixedListButton, Qt::LeftButton);
-    QVERIFY(!m_window->quarterList->isVisible());
-    QVERIFY(m_window->mixedList->isVisible());
-    QCOMPARE(m_window->mixedList->count(), 13);
-    clickRow(*m_window->mixedList, 4);
+    QTest::mouseClick(part<QPushButton>("quarterListButton"), Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>("mixedListButton"), Qt::LeftButton);
+    QVERIFY(!part<kit::ListBox>("quarterList")->isVisible());
+    QVERIFY(part<kit::ListBox>("mixedList")->isVisible());
+    QCOMPARE(part<kit::ListBox>("mixedList")->count(), 13);
+    clickRow(*part<kit::ListBox>("mixedList"), 4);
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(m_script.spoken[0].text, QStringLiteral(" Les dotze i vint"));
     QCOMPARE(m_script.spoken[0].volume, 100);
     // The same row again is no new selection and says nothing.
-    clickRow(*m_window->mixedList, 4);
+    clickRow(*part<kit::ListBox>("mixedList"), 4);
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
 }
 
 void TestLiveClockWindow::doubleClickReadsThenHides() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    m_window->showMixedList();
-    const QPoint row = m_window->mixedList->visualItemRect(m_window->mixedList->item(7)).center();
-    QTest::mouseClick(m_window->mixedList->viewport(), Qt::LeftButton, {}, row);
-    QTest::mouseDClick(m_window->mixedList->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseClick(part<QPushButton>("mixedListButton"), Qt::LeftButton);
+    const QPoint row = part<kit::ListBox>("mixedList")
+                           ->visualItemRect(part<kit::ListBox>("mixedList")->item(7))
+                           .center();
+    QTest::mouseClick(part<kit::ListBox>("mixedList")->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(part<kit::ListBox>("mixedList")->viewport(), Qt::LeftButton, {}, row);
     QCOMPARE(m_script.spoken.size(), std::size_t(1));
     QCOMPARE(m_script.spoken[0].text, QStringLiteral(" Les dotze i trenta cinc"));
-    QVERIFY(!m_window->mixedList->isVisible());
-    QCOMPARE(m_window->mixedList->count(), 13);
+    QVERIFY(!part<kit::ListBox>("mixedList")->isVisible());
+    QCOMPARE(part<kit::ListBox>("mixedList")->count(), 13);
 }
 
 void TestLiveClockWindow::hideButtonWithNoListChangesNothing() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QTest::mouseClick(m_window->hideListsButton, Qt::LeftButton);
-    QVERIFY(!m_window->quarterList->isVisible() && !m_window->mixedList->isVisible());
-    QCOMPARE(m_window->quarterList->count() + m_window->mixedList->count(), 0);
+    QTest::mouseClick(part<QPushButton>("hideListsButton"), Qt::LeftButton);
+    QVERIFY(!part<kit::ListBox>("quarterList")->isVisible() &&
+            !part<kit::ListBox>("mixedList")->isVisible());
+    QCOMPARE(part<kit::ListBox>("quarterList")->count() + part<kit::ListBox>("mixedList")->count(),
+             0);
 
-    m_window->showQuarterList();
-    QTest::mouseClick(m_window->hideListsButton, Qt::LeftButton);
-    QVERIFY(!m_window->quarterList->isVisible());
-    QCOMPARE(m_window->quarterList->count(), 13);
+    QTest::mouseClick(part<QPushButton>("quarterListButton"), Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>("hideListsButton"), Qt::LeftButton);
+    QVERIFY(!part<kit::ListBox>("quarterList")->isVisible());
+    QCOMPARE(part<kit::ListBox>("quarterList")->count(), 13);
 }
 
 void TestLiveClockWindow::exercise_data() {
@@ -179,35 +193,37 @@ void TestLiveClockWindow::exercise() {
     QFETCH(bool, mark);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    m_window->showLaUnaAnswer();
-    QVERIFY(m_window->laUnaAnswer->isVisible());
-    QTest::keyClicks(m_window->laUnaAnswer, typed);
+    QTest::mouseClick(part<kit::Label>("laUnaHotSpot"), Qt::LeftButton);
+    QVERIFY(part<kit::TextBox>("laUnaAnswer")->isVisible());
+    QTest::keyClicks(part<kit::TextBox>("laUnaAnswer"), typed);
     if (enter)
-        QTest::keyClick(m_window->laUnaAnswer, Qt::Key_Return);
-    QCOMPARE(m_window->laUnaMark->isVisible(), mark);
-    QCOMPARE(m_window->laUnaAnswer->isVisible(), !mark);
+        QTest::keyClick(part<kit::TextBox>("laUnaAnswer"), Qt::Key_Return);
+    QCOMPARE(part<kit::ShapeWidget>("laUnaMark")->isVisible(), mark);
+    QCOMPARE(part<kit::TextBox>("laUnaAnswer")->isVisible(), !mark);
     if (mark) {
         // The mark stays; the text box comes back with its text.
-        m_window->showLaUnaAnswer();
-        QVERIFY(m_window->laUnaMark->isVisible());
-        QCOMPARE(m_window->laUnaAnswer->text(), typed);
+        QTest::mouseClick(part<kit::Label>("laUnaHotSpot"), Qt::LeftButton);
+        QVERIFY(part<kit::ShapeWidget>("laUnaMark")->isVisible());
+        QCOMPARE(part<kit::TextBox>("laUnaAnswer")->text(), typed);
         // The red mark is painted beside the words.
-        const QPointF centre = m_window->laUnaMark->circle().center();
-        QCOMPARE(m_window->board->surface().pixelColor(centre.toPoint()), QColor(192, 0, 0));
+        const QPointF centre = part<kit::ShapeWidget>("laUnaMark")->circle().center();
+        QCOMPARE(part<kit::PictureBox>("board")->surface().pixelColor(centre.toPoint()),
+                 QColor(192, 0, 0));
     }
 }
 
 void TestLiveClockWindow::hotSpotLiesOverTheBoardAndOpensTheTextBox() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    const QPoint spot = m_window->laUnaHotSpot->geometry().center();
-    QCOMPARE(m_window->board->childAt(spot), m_window->laUnaHotSpot);
-    QTest::mouseClick(m_window->board, Qt::LeftButton, {}, spot);
-    QTest::mouseClick(m_window->laUnaHotSpot, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(m_window->laUnaAnswer->isVisible());
-    QVERIFY(!m_window->laUnaHotSpot->accessibleName().isEmpty());
+    const QPoint spot = part<kit::Label>("laUnaHotSpot")->geometry().center();
+    QCOMPARE(part<kit::PictureBox>("board")->childAt(spot), part<kit::Label>("laUnaHotSpot"));
+    QTest::mouseClick(part<kit::PictureBox>("board"), Qt::LeftButton, {}, spot);
+    QTest::mouseClick(part<kit::Label>("laUnaHotSpot"), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(part<kit::TextBox>("laUnaAnswer")->isVisible());
+    QVERIFY(!part<kit::Label>("laUnaHotSpot")->accessibleName().isEmpty());
     for (QPushButton* button :
-         {m_window->quarterListButton, m_window->mixedListButton, m_window->hideListsButton}) {
+         {part<QPushButton>("quarterListButton"), part<QPushButton>("mixedListButton"),
+          part<QPushButton>("hideListsButton")}) {
         QVERIFY(button->text().isEmpty());
         QVERIFY(!button->accessibleName().isEmpty());
     }
@@ -218,12 +234,30 @@ void TestLiveClockWindow::startsEmptyAndHidden() {
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QCOMPARE(m_window->windowTitle(), QStringLiteral(" Quina hora és?"));
     QCOMPARE(m_window->size(), QSize(553, 330));
-    QCOMPARE(m_window->board->geometry(), QRect(0, -1, 549, 325));
-    QVERIFY(!m_window->quarterList->isVisible() && !m_window->mixedList->isVisible());
-    QCOMPARE(m_window->quarterList->count() + m_window->mixedList->count(), 0);
-    QVERIFY(!m_window->laUnaAnswer->isVisible());
-    QVERIFY(!m_window->laUnaMark->isVisible());
+    QCOMPARE(part<kit::PictureBox>("board")->geometry(), QRect(0, -1, 549, 325));
+    QVERIFY(!part<kit::ListBox>("quarterList")->isVisible() &&
+            !part<kit::ListBox>("mixedList")->isVisible());
+    QCOMPARE(part<kit::ListBox>("quarterList")->count() + part<kit::ListBox>("mixedList")->count(),
+             0);
+    QVERIFY(!part<kit::TextBox>("laUnaAnswer")->isVisible());
+    QVERIFY(!part<kit::ShapeWidget>("laUnaMark")->isVisible());
     QVERIFY(m_script.spoken.empty());
+}
+
+void TestLiveClockWindow::laUnaByKeysAlone() {
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto* spot = part<kit::Label>("laUnaHotSpot");
+    QCOMPARE(spot->focusPolicy(), Qt::StrongFocus);
+    spot->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(spot, Qt::Key_Space);
+    auto* answer = part<kit::TextBox>("laUnaAnswer");
+    QVERIFY(answer->isVisible());
+    QVERIFY(answer->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("La una"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(part<kit::ShapeWidget>("laUnaMark")->isVisible());
 }
 
 QTEST_MAIN(TestLiveClockWindow)

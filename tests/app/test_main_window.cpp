@@ -1,19 +1,18 @@
-#include "activities/investigate_window.h"
-#include "activities/live_clock_window.h"
-#include "activities/match_text_window.h"
-#include "activities/match_time_window.h"
-#include "activities/move_hands_window.h"
-#include "activities/what_time_window.h"
-#include "activities/write_time_window.h"
+#include "activities/activity_table.h"
 #include "app/main_window.h"
+#include "kit/label.h"
 #include "kit/list_box.h"
 #include "kit/picture_box.h"
 #include "kit/text_box.h"
+#include "kit/units.h"
+#include "kit/window_frames.h"
+#include "tests/widget_lookup.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 
@@ -38,22 +37,21 @@ bool programEnds(const std::function<void()>& steps) {
     return QApplication::exec() == 0;
 }
 
-QWidget* openedWindow(MainWindow& main, const QString& entry) {
-    if (entry == u"openLiveClock")
-        return main.liveClock.get();
-    if (entry == u"openInvestigate")
-        return main.investigate.get();
-    if (entry == u"openWhatTime")
-        return main.whatTime.get();
-    if (entry == u"openMoveHands")
-        return main.moveHands.get();
-    if (entry == u"openWriteTime")
-        return main.writeTime.get();
-    if (entry == u"openMatchTime")
-        return main.matchTime.get();
-    if (entry == u"openMatchText")
-        return main.matchText.get();
+// The open window of the activity a menu entry opens, found as the child
+// would find it: among the program's windows, by its name.
+QWidget* openedWindow(const QString& entry) {
+    for (const Activity& activity : activities()) {
+        if (entry != QLatin1String(activity.entryName))
+            continue;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String(activity.frame.objectName))
+                return window;
+    }
     return nullptr;
+}
+
+void open(MainWindow& main, const char* entry) {
+    child<QAction>(main, QString::fromLatin1(entry))->trigger();
 }
 
 } // namespace
@@ -94,7 +92,7 @@ void TestMainWindow::menuTree() {
     const QList<QAction*> bar = main.menuBar()->actions();
     QCOMPARE(bar.size(), 2);
     QCOMPARE(bar[0]->text(), QStringLiteral("Opcions de programa"));
-    QCOMPARE(bar[0]->menu(), main.activitiesMenu);
+    QCOMPARE(bar[0]->menu(), child<QMenu>(main, "activitiesMenu"));
     QCOMPARE(bar[1]->text(), QStringLiteral("Mireu-me"));
     QVERIFY(!bar[1]->menu());
 
@@ -104,7 +102,7 @@ void TestMainWindow::menuTree() {
                                "Quina hora és?",         "Mou les agulles",
                                "Escriu la hora",         "Relaciona hora-rellotge",
                                "Relaciona text-rellotge"};
-    const QList<QAction*> entries = main.activitiesMenu->actions();
+    const QList<QAction*> entries = child<QMenu>(main, "activitiesMenu")->actions();
     QCOMPARE(entries.size(), 7);
     for (int i = 0; i < entries.size(); ++i) {
         QCOMPARE(entries[i]->objectName(), names[i]);
@@ -119,40 +117,43 @@ void TestMainWindow::menuTree() {
 void TestMainWindow::entriesOpenTheirWindowOnce_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("client");
     QTest::newRow("openLiveClock") << "openLiveClock"
-                                   << " Quina hora és?";
+                                   << " Quina hora és?" << QSize(553, 330);
     QTest::newRow("openInvestigate") << "openInvestigate"
-                                     << "Investiga";
+                                     << "Investiga" << QSize(794, 469);
     QTest::newRow("openWhatTime") << "openWhatTime"
-                                  << " Quina hora és?";
+                                  << " Quina hora és?" << QSize(570, 366);
     QTest::newRow("openMoveHands") << "openMoveHands"
-                                   << "Mou les agulles...";
+                                   << "Mou les agulles..." << QSize(386, 369);
     QTest::newRow("openWriteTime") << "openWriteTime"
-                                   << "Escriu la hora";
+                                   << "Escriu la hora" << QSize(644, 377);
     QTest::newRow("openMatchTime") << "openMatchTime"
-                                   << "Relaciona hora i rellotge";
+                                   << "Relaciona hora i rellotge" << QSize(471, 310);
     QTest::newRow("openMatchText") << "openMatchText"
-                                   << "Relacionem un text amb...";
+                                   << "Relacionem un text amb..." << QSize(564, 358);
 }
 
 void TestMainWindow::entriesOpenTheirWindowOnce() {
     QFETCH(QString, entry);
     QFETCH(QString, title);
+    QFETCH(QSize, client);
     MainWindow main(quietSeams);
     main.show();
     main.findChild<QAction*>(entry)->trigger();
-    QPointer<QWidget> first = openedWindow(main, entry);
+    QPointer<QWidget> first = openedWindow(entry);
     QVERIFY(first);
     QVERIFY(first->isVisible());
     QVERIFY(!first->parentWidget());
     QCOMPARE(first->windowTitle(), title);
+    QCOMPARE(first->size(), client);
 
     // A window the child moved stays where it is on a second choice.
     first->move(first->pos() + QPoint(37, 23));
     const QPoint moved = first->pos();
     main.activateWindow();
     main.findChild<QAction*>(entry)->trigger();
-    QCOMPARE(openedWindow(main, entry), first.data());
+    QCOMPARE(openedWindow(entry), first.data());
     QCOMPARE(first->pos(), moved);
     QTRY_COMPARE(QApplication::activeWindow(), first.data());
     first->close();
@@ -171,8 +172,8 @@ void TestMainWindow::closedWindowReopensFreshAndCentred() {
     };
     MainWindow main(countingSeams);
     main.show();
-    main.findChild<QAction*>(QStringLiteral("openInvestigate"))->trigger();
-    QWidget* form = main.investigate.get();
+    open(main, "openInvestigate");
+    QWidget* form = openedWindow("openInvestigate");
     QVERIFY(form);
     const int drawsAtFirstLoad = draws;
     QVERIFY(drawsAtFirstLoad > 0);
@@ -185,41 +186,45 @@ void TestMainWindow::closedWindowReopensFreshAndCentred() {
     QPointer<QWidget> old = form;
     form->close();
     QTRY_VERIFY(!old);
-    QVERIFY(!main.investigate.get());
+    QVERIFY(!openedWindow("openInvestigate"));
 
-    main.showInvestigate();
-    QVERIFY(main.investigate.get());
-    QCOMPARE(main.investigate.get()->pos(), centred);
+    open(main, "openInvestigate");
+    form = openedWindow("openInvestigate");
+    QVERIFY(form);
+    QCOMPARE(form->pos(), centred);
     QVERIFY2(draws > drawsAtFirstLoad, "the load handler did not run again");
-    main.investigate.get()->close();
+    form->close();
 }
 
 void TestMainWindow::reopenedClockStartsAfresh() {
     MainWindow main(quietSeams);
-    main.showLiveClock();
-    LiveClockWindow* clock = main.liveClock.get();
-    clock->showQuarterList();
-    clock->showLaUnaAnswer();
-    QTest::keyClicks(clock->laUnaAnswer, QStringLiteral("La una"));
-    QTest::keyClick(clock->laUnaAnswer, Qt::Key_Return);
-    QVERIFY(clock->laUnaMark->isVisible());
+    open(main, "openLiveClock");
+    QPointer<QWidget> clock = openedWindow("openLiveClock");
+    QTest::mouseClick(child<QPushButton>(*clock, "quarterListButton"), Qt::LeftButton);
+    QTest::mouseClick(child<kit::Label>(*clock, "laUnaHotSpot"), Qt::LeftButton);
+    auto* answer = child<kit::TextBox>(*clock, "laUnaAnswer");
+    QTest::keyClicks(answer, QStringLiteral("La una"));
+    QTest::keyClick(answer, Qt::Key_Return);
+    QVERIFY(child<kit::ShapeWidget>(*clock, "laUnaMark")->isVisible());
     clock->close();
-    QTRY_VERIFY(!main.liveClock.get());
+    QTRY_VERIFY(!clock);
 
-    main.showLiveClock();
-    clock = main.liveClock.get();
-    QVERIFY(!clock->quarterList->isVisible() && !clock->mixedList->isVisible());
-    QCOMPARE(clock->quarterList->count() + clock->mixedList->count(), 0);
-    QVERIFY(!clock->laUnaMark->isVisible());
-    QVERIFY(!clock->laUnaAnswer->isVisible());
-    QVERIFY(clock->laUnaAnswer->text().isEmpty());
+    open(main, "openLiveClock");
+    clock = openedWindow("openLiveClock");
+    auto* quarterList = child<kit::ListBox>(*clock, "quarterList");
+    auto* mixedList = child<kit::ListBox>(*clock, "mixedList");
+    QVERIFY(!quarterList->isVisible() && !mixedList->isVisible());
+    QCOMPARE(quarterList->count() + mixedList->count(), 0);
+    QVERIFY(!child<kit::ShapeWidget>(*clock, "laUnaMark")->isVisible());
+    QVERIFY(!child<kit::TextBox>(*clock, "laUnaAnswer")->isVisible());
+    QVERIFY(child<kit::TextBox>(*clock, "laUnaAnswer")->text().isEmpty());
 }
 
 void TestMainWindow::mireuMeDoesNothing() {
     MainWindow main(quietSeams);
     main.show();
     const int windows = QApplication::topLevelWidgets().size();
-    main.lookAtMe->trigger();
+    child<QAction>(main, "lookAtMe")->trigger();
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
     QVERIFY(main.isVisible());
 }
@@ -227,10 +232,10 @@ void TestMainWindow::mireuMeDoesNothing() {
 void TestMainWindow::closingMainLeavesActivitiesWorking() {
     auto* main = new MainWindow(quietSeams);
     main->show();
-    main->showLiveClock();
-    main->showInvestigate();
-    QPointer<QWidget> clock = main->liveClock.get();
-    QPointer<QWidget> investigate = main->investigate.get();
+    open(*main, "openLiveClock");
+    open(*main, "openInvestigate");
+    QPointer<QWidget> clock = openedWindow("openLiveClock");
+    QPointer<QWidget> investigate = openedWindow("openInvestigate");
     bool stillRunning = false;
     const bool ended = programEnds([&] {
         main->close();

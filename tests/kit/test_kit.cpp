@@ -1,9 +1,11 @@
 #include "kit/fonts.h"
 #include "kit/label.h"
 #include "kit/picture_box.h"
+#include "kit/pressable.h"
 #include "kit/units.h"
 #include "kit/window_frames.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QPushButton>
 #include <QtTest>
@@ -17,7 +19,6 @@ private slots:
     void captionNumber();
     void centring_data();
     void centring();
-    void frames_data();
     void frames();
     void pictureBoxAutoSize_data();
     void pictureBoxAutoSize();
@@ -30,6 +31,8 @@ private slots:
     void labelsStayBehindHeavyWidgets();
     void classicFacesResolveToMetricCompatibleFaces_data();
     void classicFacesResolveToMetricCompatibleFaces();
+    void pressableByKeysWithARingOnlyFromTheKeyboard();
+    void arrowKeysWalkTheGridInReadingOrder();
 };
 
 void TestKit::twipsToPixels_data() {
@@ -86,33 +89,22 @@ void TestKit::centring() {
     QCOMPARE(kit::centredTopLeft(screen, outer), topLeft);
 }
 
-void TestKit::frames_data() {
-    QTest::addColumn<int>("window");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QSize>("client");
-    QTest::newRow("live clock") << int(kit::Window::LiveClock) << " Quina hora és?"
-                                << QSize(553, 330);
-    QTest::newRow("investigate") << int(kit::Window::Investigate) << "Investiga" << QSize(794, 469);
-    QTest::newRow("what time") << int(kit::Window::WhatTime) << " Quina hora és?"
-                               << QSize(570, 366);
-    QTest::newRow("move hands") << int(kit::Window::MoveHands) << "Mou les agulles..."
-                                << QSize(386, 369);
-    QTest::newRow("write time") << int(kit::Window::WriteTime) << "Escriu la hora"
-                                << QSize(644, 377);
-    QTest::newRow("match time") << int(kit::Window::MatchTime) << "Relaciona hora i rellotge"
-                                << QSize(471, 310);
-    QTest::newRow("match text") << int(kit::Window::MatchText) << "Relacionem un text amb..."
-                                << QSize(564, 358);
-}
-
 void TestKit::frames() {
-    QFETCH(int, window);
-    QFETCH(QString, title);
-    QFETCH(QSize, client);
+    const kit::WindowFrame frame{"Framed",
+                                 QStringLiteral(" Quina hora és?"),
+                                 {8295, 4950},
+                                 kit::rgb(255, 128, 0),
+                                 "icon_window_b",
+                                 nullptr,
+                                 0,
+                                 false};
     QWidget widget;
-    kit::applyFrame(widget, kit::Window(window));
-    QCOMPARE(widget.windowTitle(), title);
-    QCOMPARE(widget.size(), client);
+    kit::applyFrame(widget, frame);
+    QCOMPARE(widget.objectName(), QStringLiteral("Framed"));
+    QCOMPARE(widget.windowTitle(), QStringLiteral(" Quina hora és?"));
+    QCOMPARE(widget.size(), QSize(553, 330));
+    QCOMPARE(widget.palette().color(QPalette::Window), QColor(255, 128, 0));
+    QVERIFY(!widget.windowIcon().isNull());
 }
 
 void TestKit::pictureBoxAutoSize_data() {
@@ -289,6 +281,66 @@ void TestKit::classicFacesResolveToMetricCompatibleFaces() {
     QCOMPARE(f.pointSizeF(), 20.25);
     QVERIFY(f.bold());
     QCOMPARE(QFontInfo(f).family(), resolved);
+}
+
+void TestKit::pressableByKeysWithARingOnlyFromTheKeyboard() {
+    QWidget window;
+    window.resize(200, 100);
+    window.setStyleSheet(QStringLiteral("background: white"));
+    auto* other = new QPushButton(&window);
+    other->setGeometry(150, 0, 40, 40);
+    auto* label = new kit::Label(&window, QStringLiteral("spot"), QStringLiteral("Les tres"));
+    label->setGeometry(0, 0, 100, 40);
+    label->makeButton();
+    int clicks = 0;
+    connect(label, &kit::Label::clicked, [&clicks] { ++clicks; });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    const QColor ring(255, 221, 0);
+    label->setFocus(Qt::MouseFocusReason);
+    QVERIFY(label->grab().toImage().pixelColor(3, 20) != ring);
+    other->setFocus(Qt::TabFocusReason);
+    label->setFocus(Qt::TabFocusReason);
+    QCOMPARE(label->grab().toImage().pixelColor(3, 20), ring);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A})
+        QTest::keyClick(label, key);
+    QCOMPARE(clicks, 3);
+    other->setFocus(Qt::TabFocusReason);
+    QVERIFY(label->grab().toImage().pixelColor(3, 20) != ring);
+
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(reader);
+    QCOMPARE(reader->role(), QAccessible::Button);
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Les tres"));
+    reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks, 4);
+}
+
+void TestKit::arrowKeysWalkTheGridInReadingOrder() {
+    QWidget window;
+    std::vector<std::vector<QWidget*>> rows(2);
+    for (int i = 0; i < 5; ++i) {
+        auto* box = new kit::PictureBox(&window, QStringLiteral("box%1").arg(i));
+        box->makeButton();
+        rows[i < 3 ? 0 : 1].push_back(box); // 0 1 2 over 3 4
+    }
+    new kit::ArrowKeyGrid(&window, rows);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto focusAfter = [&](QWidget* from, Qt::Key key) {
+        from->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(from, key);
+        return QApplication::focusWidget()->objectName();
+    };
+    QCOMPARE(focusAfter(rows[0][2], Qt::Key_Right), QStringLiteral("box3"));
+    QCOMPARE(focusAfter(rows[1][0], Qt::Key_Left), QStringLiteral("box2"));
+    QCOMPARE(focusAfter(rows[0][2], Qt::Key_Down), QStringLiteral("box4"));
+    QCOMPARE(focusAfter(rows[1][1], Qt::Key_Up), QStringLiteral("box1"));
+    QCOMPARE(focusAfter(rows[0][0], Qt::Key_Up), QStringLiteral("box0"));
+    QCOMPARE(focusAfter(rows[1][1], Qt::Key_Right), QStringLiteral("box4"));
 }
 
 QTEST_MAIN(TestKit)
