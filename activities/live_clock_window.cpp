@@ -84,12 +84,15 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
     mixedList->setGeometry(kit::twipsRect(90, 180, 5625, 4515));
     mixedList->hide();
 
-    setTabOrder(laUnaHotSpot, laUnaAnswer);
     setTabOrder(laUnaAnswer, quarterListButton);
     setTabOrder(quarterListButton, quarterList);
     setTabOrder(quarterList, mixedList);
     setTabOrder(mixedList, mixedListButton);
     setTabOrder(mixedListButton, hideListsButton);
+    // The spot beside "la una" is a secret to find, so it comes last: the
+    // window does not open with its focus ring on it.
+    setTabOrder(hideListsButton, laUnaHotSpot);
+    quarterListButton->setFocus(Qt::OtherFocusReason);
 
     connect(quarterListButton, &QPushButton::clicked, this, &LiveClockWindow::showQuarterList);
     connect(mixedListButton, &QPushButton::clicked, this, &LiveClockWindow::showMixedList);
