@@ -7,6 +7,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace {
 
@@ -32,6 +33,12 @@ MainWindow::MainWindow(std::function<core::Seams()> makeSeams)
         entry->setObjectName(QString::fromLatin1(activities()[i].entryName));
         connect(entry, &QAction::triggered, this, [this, i] { openActivity(i); });
     }
+
+    // The captions carry no mnemonic and this style gives Alt no menu, so F10,
+    // as on most desktops, opens the menu for a child without a mouse.
+    auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenu, &QShortcut::activated, this,
+            [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
 
     // "Mireu-me" sits on the bar with nothing under it and does nothing.
     QAction* lookAtMe = menuBar()->addAction(QStringLiteral("Mireu-me"));

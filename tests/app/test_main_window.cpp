@@ -67,6 +67,7 @@ private slots:
     void closedWindowReopensFreshAndCentred();
     void reopenedClockStartsAfresh();
     void mireuMeDoesNothing();
+    void keysAloneOpenAnActivity();
     void closingMainLeavesActivitiesWorking();
     void closingMainAloneEndsTheProgram();
 };
@@ -227,6 +228,21 @@ void TestMainWindow::mireuMeDoesNothing() {
     child<QAction>(main, "lookAtMe")->trigger();
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
     QVERIFY(main.isVisible());
+}
+
+void TestMainWindow::keysAloneOpenAnActivity() {
+    MainWindow main(quietSeams);
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_F10);
+    auto* menu = child<QMenu>(main, "activitiesMenu");
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(openedWindow("openInvestigate"));
+    openedWindow("openInvestigate")->close();
 }
 
 void TestMainWindow::closingMainLeavesActivitiesWorking() {
