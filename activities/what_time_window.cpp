@@ -6,6 +6,7 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
+#include "kit/pressable.h"
 #include "kit/text_box.h"
 #include "kit/units.h"
 
@@ -33,19 +34,24 @@ constexpr std::array<QPoint, WhatTimeWindow::kSlots> kCentres{{
     {547, 74},
 }};
 
-// Hot spots in twips of the board, each over its dial's whole face. That of
-// the top-left dial reaches past its right-hand edge to the top-middle one,
-// which lies in front where the two meet.
+// Hot spots in twips of the board, each over its dial's whole face; the
+// focus ring is drawn round them.
 constexpr std::array<QRect, WhatTimeWindow::kSlots> kHotSpots{{
     {210, 2100, 1785, 1950},
     {2430, 2100, 1785, 1890},
     {4530, 2100, 1785, 1890},
     {},
-    {210, 330, 2265, 1665},
+    {210, 330, 1785, 1665},
     {2460, 180, 1635, 1665},
     {4680, 180, 1575, 1695},
     {},
 }};
+
+// Right of the top-left dial a click still says its time, up to the top-middle
+// dial's hot spot, which lies in front where the two meet. It is no button of
+// its own: the keyboard reaches the dial itself.
+constexpr QRect kTopLeftMargin{1995, 330, 480, 1665};
+constexpr int kTopLeftSlot = 4;
 
 const std::array<const char*, WhatTimeWindow::kSlots> kDialNames{{
     "Rellotge de baix a l'esquerra",
@@ -76,6 +82,14 @@ kit::IconButton* levelIcon(QFrame& panel, const QString& name, const char* pictu
     icon->setGeometry(kit::twipsRect(twips));
     return icon;
 }
+
+// The level icons, in twips of the right-hand panel, in the order of the
+// levels.
+constexpr std::array<QRect, core::kWhatTimeLevels.size()> kIconPlaces{{
+    {120, 180, 360, 360},
+    {540, 180, 360, 360},
+    {930, 180, 360, 360},
+}};
 
 // Slots in reading order, as the keyboard visits them: the top row, then the
 // bottom one, each left to right.
@@ -122,6 +136,10 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
         connect(hotSpot, &kit::Label::clicked, this, [this, slot] { sayDialTime(slot); });
         dialHotSpots[slot] = hotSpot;
     }
+    topLeftMargin = new kit::Label(board, QStringLiteral("topLeftMargin"));
+    topLeftMargin->setTransparent(true);
+    board->placeChild(*topLeftMargin, kTopLeftMargin);
+    connect(topLeftMargin, &kit::Label::clicked, this, [this] { sayDialTime(kTopLeftSlot); });
 
     levelPanel = panel(*this, "levelPanel", QRect(7020, 0, 1455, 4095));
     QPalette grey = levelPanel->palette();
@@ -129,11 +147,6 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     levelPanel->setPalette(grey);
     levelPanel->setAutoFillBackground(true);
 
-    constexpr std::array<QRect, core::kWhatTimeLevels.size()> kIconPlaces{{
-        {120, 180, 360, 360},
-        {540, 180, 360, 360},
-        {930, 180, 360, 360},
-    }};
     for (int level = 0; level < int(levelIcons.size()); ++level) {
         const core::WhatTimeLevel& row = core::kWhatTimeLevels[level];
         levelIcons[level] =

@@ -51,6 +51,7 @@ private:
     std::array<kit::LineWidget*, kSlots> minuteHands{};
     std::array<kit::LineWidget*, kSlots> hourHands{};
     std::array<kit::Label*, kSlots> dialHotSpots{};
+    kit::Label* topLeftMargin;
     QFrame* levelPanel;
     std::array<kit::IconButton*, core::kWhatTimeLevels.size()> levelIcons{};
     kit::Label* levelName;

@@ -264,6 +264,7 @@ void TestWhatTimeWindow::clicksReachOnlyTheHotSpots_data() {
     QTest::newRow("left half of the top-left dial") << QPoint(60, 74) << "Dos quarts de dues";
     QTest::newRow("just right of its centre") << QPoint(70, 74) << "Dos quarts de dues";
     QTest::newRow("on its hour hand's tip") << QPoint(91, 52) << "Dos quarts de dues";
+    QTest::newRow("right of its frame") << QPoint(150, 74) << "Dos quarts de dues";
     QTest::newRow("where it meets the top-middle dial's hot spot")
         << QPoint(164, 74) << "Un quart de dotze";
     QTest::newRow("on a hand where both hands meet") << QPoint(362, 190) << "Les tres";
