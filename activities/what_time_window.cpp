@@ -219,7 +219,7 @@ bool WhatTimeWindow::event(QEvent* event) {
 
 bool WhatTimeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress)
-        pressedWhileInactive();
+        noticePress();
     return ActivityWindow::eventFilter(watched, event);
 }
 
@@ -236,7 +236,7 @@ void WhatTimeWindow::becomeActive() {
         m_comingBack.start();
 }
 
-void WhatTimeWindow::pressedWhileInactive() {
+void WhatTimeWindow::noticePress() {
     // A click that brings the window forward acts on the dials the child
     // clicked: neither new times nor a move of the window under the pointer.
     // Without a window manager the press comes before the activation; with

@@ -44,7 +44,7 @@ private:
     void chooseLevel(int level);
     void sayDialTime(int slot);
     void becomeActive();
-    void pressedWhileInactive();
+    void noticePress();
     void startAfresh();
 
     kit::PictureBox* board;
