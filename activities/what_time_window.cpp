@@ -6,9 +6,11 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
+#include "kit/pressable.h"
 #include "kit/text_box.h"
 #include "kit/units.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFrame>
 #include <QPushButton>
@@ -32,18 +34,24 @@ constexpr std::array<QPoint, WhatTimeWindow::kSlots> kCentres{{
     {547, 74},
 }};
 
-// Hot spots in twips of the board. That of the top-left dial begins about
-// its centre and reaches past its right-hand edge, as it always has.
+// Hot spots in twips of the board, each over its dial's whole face; the
+// focus ring is drawn round them.
 constexpr std::array<QRect, WhatTimeWindow::kSlots> kHotSpots{{
-    {210, 2250, 1785, 1800},
-    {2430, 2190, 1785, 1800},
-    {4530, 2190, 1785, 1800},
+    {210, 2100, 1785, 1950},
+    {2430, 2100, 1785, 1890},
+    {4530, 2100, 1785, 1890},
     {},
-    {990, 330, 1485, 1665},
+    {210, 330, 1785, 1665},
     {2460, 180, 1635, 1665},
     {4680, 180, 1575, 1695},
     {},
 }};
+
+// Right of the top-left dial a click still says its time, up to the top-middle
+// dial's hot spot, which lies in front where the two meet. It is no button of
+// its own: the keyboard reaches the dial itself.
+constexpr QRect kTopLeftMargin{1995, 330, 480, 1665};
+constexpr int kTopLeftSlot = 4;
 
 const std::array<const char*, WhatTimeWindow::kSlots> kDialNames{{
     "Rellotge de baix a l'esquerra",
@@ -66,14 +74,31 @@ QFrame* panel(QWidget& window, const char* name, const QRect& twips) {
     return frame;
 }
 
-kit::IconButton* levelIcon(QFrame& panel, const char* name, const char* picture, const QRect& twips,
-                           const QString& accessibleName) {
-    auto* icon = new kit::IconButton(&panel, QString::fromLatin1(name),
-                                     kit::picture(QString::fromLatin1(picture)), kPanelGrey);
+kit::IconButton* levelIcon(QFrame& panel, const QString& name, const char* picture,
+                           const QRect& twips, const QString& accessibleName) {
+    auto* icon =
+        new kit::IconButton(&panel, name, kit::picture(QString::fromLatin1(picture)), kPanelGrey);
     icon->setAccessibleName(accessibleName);
     icon->setGeometry(kit::twipsRect(twips));
     return icon;
 }
+
+// The level icons, in twips of the right-hand panel, in the order of the
+// levels.
+constexpr std::array<QRect, core::kWhatTimeLevels.size()> kIconPlaces{{
+    {120, 180, 360, 360},
+    {540, 180, 360, 360},
+    {930, 180, 360, 360},
+}};
+
+// Slots in reading order, as the keyboard visits them: the top row, then the
+// bottom one, each left to right.
+constexpr std::array<int, 6> kReadingOrder{4, 5, 6, 0, 1, 2};
+
+// Long enough for a window manager to pass on the press that made it
+// activate the window; short enough that a child coming back by the keyboard
+// sees the new times at once.
+constexpr int kClickActivationGraceMs = 250;
 
 } // namespace
 
@@ -104,11 +129,17 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
             continue;
         auto* hotSpot = new kit::Label(board, QStringLiteral("dialHotSpots%1").arg(slot));
         hotSpot->setTransparent(true);
+        // A button before it has a name: naming it makes screen readers look.
+        hotSpot->makeButton();
         hotSpot->setAccessibleName(QString::fromUtf8(kDialNames[slot]));
         board->placeChild(*hotSpot, kHotSpots[slot]);
         connect(hotSpot, &kit::Label::clicked, this, [this, slot] { sayDialTime(slot); });
         dialHotSpots[slot] = hotSpot;
     }
+    topLeftMargin = new kit::Label(board, QStringLiteral("topLeftMargin"));
+    topLeftMargin->setTransparent(true);
+    board->placeChild(*topLeftMargin, kTopLeftMargin);
+    connect(topLeftMargin, &kit::Label::clicked, this, [this] { sayDialTime(kTopLeftSlot); });
 
     levelPanel = panel(*this, "levelPanel", QRect(7020, 0, 1455, 4095));
     QPalette grey = levelPanel->palette();
@@ -116,14 +147,17 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     levelPanel->setPalette(grey);
     levelPanel->setAutoFillBackground(true);
 
-    hoursIcon = levelIcon(*levelPanel, "hoursIcon", "icon_blocks_1", QRect(120, 180, 360, 360),
-                          QStringLiteral("Només hores"));
-    halfHoursIcon = levelIcon(*levelPanel, "halfHoursIcon", "icon_blocks_2",
-                              QRect(540, 180, 360, 360), QStringLiteral("Hores i dos quarts"));
-    quartersIcon = levelIcon(*levelPanel, "quartersIcon", "icon_blocks_4",
-                             QRect(930, 180, 360, 360), QStringLiteral("Quarts"));
+    for (int level = 0; level < int(levelIcons.size()); ++level) {
+        const core::WhatTimeLevel& row = core::kWhatTimeLevels[level];
+        levelIcons[level] =
+            levelIcon(*levelPanel, QStringLiteral("levelIcons%1").arg(level), row.icon,
+                      kIconPlaces[level], QString::fromUtf8(row.accessibleName));
+        connect(levelIcons[level], &kit::IconButton::clicked, this,
+                [this, level] { chooseLevel(level); });
+    }
 
-    levelName = new kit::Label(levelPanel, QStringLiteral("levelName"), QStringLiteral("hores"));
+    levelName = new kit::Label(levelPanel, QStringLiteral("levelName"),
+                               QString::fromUtf8(core::kWhatTimeFirstName));
     levelName->setFont(kit::font(QStringLiteral("Arial"), 8.25, true));
     levelName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     levelName->setGeometry(kit::twipsRect(150, 600, 1185, 195));
@@ -131,6 +165,7 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     newTimesButton = new QPushButton(QStringLiteral(">>>>"), levelPanel);
     newTimesButton->setObjectName(QStringLiteral("newTimesButton"));
     newTimesButton->setAccessibleName(QStringLiteral("Hores noves"));
+    newTimesButton->setToolTip(QStringLiteral("Posa hores noves a tots els rellotges"));
     newTimesButton->setGeometry(kit::twipsRect(120, 2940, 1155, 975));
 
     // The bottom panel lies over the board's lowest pixels.
@@ -141,21 +176,31 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     phraseBox->setAlignment(Qt::AlignCenter);
     phraseBox->setGeometry(kit::twipsRect(90, 180, 8235, 945));
 
-    setTabOrder(hoursIcon, halfHoursIcon);
-    setTabOrder(halfHoursIcon, quartersIcon);
-    setTabOrder(quartersIcon, newTimesButton);
-    setTabOrder(newTimesButton, phraseBox);
+    // Reading order: the dials, the level icons, the new-times button, the
+    // phrase. The arrow keys move between the dials as they stand.
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const int slot : kReadingOrder)
+        chain(dialHotSpots[slot]);
+    for (kit::IconButton* icon : levelIcons)
+        chain(icon);
+    chain(newTimesButton);
+    chain(phraseBox);
+    new kit::ArrowKeyGrid(this, {{dialHotSpots[4], dialHotSpots[5], dialHotSpots[6]},
+                                 {dialHotSpots[0], dialHotSpots[1], dialHotSpots[2]}});
+    dialHotSpots[kReadingOrder.front()]->setFocus();
 
     connect(newTimesButton, &QPushButton::clicked, this, &WhatTimeWindow::showNewTimes);
-    connect(hoursIcon, &kit::IconButton::clicked, this, &WhatTimeWindow::chooseHours);
-    connect(halfHoursIcon, &kit::IconButton::clicked, this, &WhatTimeWindow::chooseHalfHours);
-    connect(quartersIcon, &kit::IconButton::clicked, this, &WhatTimeWindow::chooseQuarters);
+
+    m_comingBack.setSingleShot(true);
+    m_comingBack.setInterval(kClickActivationGraceMs);
+    connect(&m_comingBack, &QTimer::timeout, this, &WhatTimeWindow::startAfresh);
 
     kit::centre(*this);
-}
-
-QPoint WhatTimeWindow::slotCentre(int slot) {
-    return kCentres.at(slot);
 }
 
 void WhatTimeWindow::showEvent(QShowEvent* event) {
@@ -173,11 +218,8 @@ bool WhatTimeWindow::event(QEvent* event) {
 }
 
 bool WhatTimeWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Without a window manager a clicked window is activated only after the
-    // click has been handled; the new times must come first, or the dial
-    // clicked would say a time the screen no longer shows.
     if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress)
-        becomeActive();
+        noticePress();
     return ActivityWindow::eventFilter(watched, event);
 }
 
@@ -187,7 +229,24 @@ void WhatTimeWindow::becomeActive() {
     if (m_active)
         return;
     m_active = true;
-    startAfresh();
+    // The first time there is nothing on the board a click could have meant.
+    if (!m_dealt)
+        startAfresh();
+    else
+        m_comingBack.start();
+}
+
+void WhatTimeWindow::noticePress() {
+    // A click that brings the window forward acts on the dials the child
+    // clicked: neither new times nor a move of the window under the pointer.
+    // Without a window manager the press comes before the activation; with
+    // one, just after it, while the deal is held back.
+    if (m_comingBack.isActive()) {
+        m_comingBack.stop();
+        return;
+    }
+    if (!m_active && m_dealt)
+        m_active = true;
 }
 
 void WhatTimeWindow::startAfresh() {
@@ -199,44 +258,32 @@ void WhatTimeWindow::startAfresh() {
 }
 
 void WhatTimeWindow::showNewTimes() {
+    const auto drawOne = [this](int choices) { return draw(choices); };
     for (int slot = 0; slot < kSlots; ++slot) {
-        // Minute first, then hour; both again until the minute suits the level.
-        int minute = 0;
-        int hour = 0;
-        do {
-            minute = draw(60);
-            hour = draw(12);
-        } while ((m_level == 3 && minute % 15 != 0) || (m_level == 2 && minute % 30 != 0));
-        if (m_level == 1)
-            minute = 0;
-        m_hours[slot] = hour;
-        m_minutes[slot] = minute;
-        m_clocks[slot].show(hour, minute);
+        const core::DialTime time = core::dealDialTime(*m_level, drawOne);
+        m_clocks[slot].show(time.hour, time.minute);
+        m_times[slot] = time;
     }
+    m_dealt = true;
 }
 
-void WhatTimeWindow::chooseLevel(int level, const QString& name) {
-    m_level = level;
-    levelName->setText(name);
+void WhatTimeWindow::chooseLevel(int level) {
+    m_level = &core::kWhatTimeLevels[level];
+    levelName->setText(QString::fromUtf8(m_level->name));
     showNewTimes();
-}
-
-void WhatTimeWindow::chooseHours() {
-    chooseLevel(1, QStringLiteral("Hores"));
-}
-
-void WhatTimeWindow::chooseHalfHours() {
-    chooseLevel(2, QStringLiteral("Dos quarts"));
-}
-
-void WhatTimeWindow::chooseQuarters() {
-    chooseLevel(3, QStringLiteral("Un quart"));
 }
 
 void WhatTimeWindow::sayDialTime(int slot) {
     // Every time a slot can hold has a phrase; were one missing, the box
     // would keep what it showed and that would be said again.
-    if (const std::optional<QString> phrase = core::quarterPhrase(m_hours[slot], m_minutes[slot]))
+    const core::DialTime time = m_times[slot];
+    if (const std::optional<QString> phrase = core::quarterPhrase(time.hour, time.minute)) {
         phraseBox->setText(*phrase);
+        // The box is named by the phrase a dial put there, so that a screen
+        // reader told of the change reads what the child chose.
+        phraseBox->setAccessibleName(*phrase);
+        QAccessibleEvent changed(phraseBox, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     speak(phraseBox->text(), core::kGameVolume);
 }

@@ -2,7 +2,9 @@
 
 #include "activities/activity_window.h"
 #include "activities/drawn_clock.h"
+#include "core/what_time_levels.h"
 
+#include <QTimer>
 #include <array>
 
 namespace kit {
@@ -16,9 +18,10 @@ class QFrame;
 class QPushButton;
 
 // The what-time-is-it window: six small dials at random times of the chosen
-// difficulty (whole hours, half hours, quarters). Clicking a dial writes its
-// time in words in the large box below and reads it aloud. Each time the
-// window becomes the active one it centres itself and deals new times.
+// difficulty (whole hours, half hours, quarters). Clicking a dial, or pressing
+// Space or Enter on it, writes its time in words in the large box below and
+// reads it aloud. Each time the window becomes the active one it centres
+// itself and deals new times, unless a click on a dial brought it forward.
 class WhatTimeWindow final : public ActivityWindow {
     Q_OBJECT
 public:
@@ -26,36 +29,8 @@ public:
 
     // Clock slots, as the board numbers them: 0 to 2 are the bottom row and
     // 4 to 6 the top row, left to right; 3 and 7 turn off the visible board
-    // and have no hot spot (nullptr).
+    // and have no hot spot. Each slot takes two draws or more per deal.
     static constexpr int kSlots = 8;
-    static bool isDial(int slot) { return slot != 3 && slot != 7; }
-
-    kit::PictureBox* board;
-    std::array<kit::LineWidget*, kSlots> minuteHands{};
-    std::array<kit::LineWidget*, kSlots> hourHands{};
-    std::array<kit::Label*, kSlots> dialHotSpots{};
-    QFrame* levelPanel;
-    kit::IconButton* hoursIcon;
-    kit::IconButton* halfHoursIcon;
-    kit::IconButton* quartersIcon;
-    kit::Label* levelName;
-    QPushButton* newTimesButton;
-    QFrame* phrasePanel;
-    kit::TextBox* phraseBox;
-
-    void showNewTimes();
-    void chooseHours();
-    void chooseHalfHours();
-    void chooseQuarters();
-    void sayDialTime(int slot);
-
-    // 1 whole hours, 2 half hours, 3 quarters.
-    int level() const { return m_level; }
-    // The time a slot shows: hour 0 to 11 (0 is twelve), minute 0, 15, 30, 45.
-    int slotHour(int slot) const { return m_hours.at(slot); }
-    int slotMinute(int slot) const { return m_minutes.at(slot); }
-    // Where the hands of a slot turn, in pixels of the board.
-    static QPoint slotCentre(int slot);
 
 protected:
     bool event(QEvent* event) override;
@@ -63,13 +38,33 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void chooseLevel(int level, const QString& name);
+    static bool isDial(int slot) { return slot != 3 && slot != 7; }
+
+    void showNewTimes();
+    void chooseLevel(int level);
+    void sayDialTime(int slot);
     void becomeActive();
+    void noticePress();
     void startAfresh();
 
+    kit::PictureBox* board;
+    std::array<kit::LineWidget*, kSlots> minuteHands{};
+    std::array<kit::LineWidget*, kSlots> hourHands{};
+    std::array<kit::Label*, kSlots> dialHotSpots{};
+    kit::Label* topLeftMargin;
+    QFrame* levelPanel;
+    std::array<kit::IconButton*, core::kWhatTimeLevels.size()> levelIcons{};
+    kit::Label* levelName;
+    QPushButton* newTimesButton;
+    QFrame* phrasePanel;
+    kit::TextBox* phraseBox;
+
     std::array<DrawnClock, kSlots> m_clocks{};
-    std::array<int, kSlots> m_hours{};
-    std::array<int, kSlots> m_minutes{};
-    int m_level = 1;
+    std::array<core::DialTime, kSlots> m_times{};
+    const core::WhatTimeLevel* m_level = &core::kWhatTimeLevels[0];
     bool m_active = false;
+    bool m_dealt = false;
+    // Holds back the deal of a coming back for a moment, in case a click on
+    // the window brought it forward and the press is still on its way.
+    QTimer m_comingBack;
 };

@@ -76,9 +76,9 @@ bool investigate(const QDir& folder) {
 
 bool whatTime(const QDir& folder) {
     auto window = open<WhatTimeWindow>(3);
-    window->chooseQuarters();
-    window->showNewTimes();
-    window->sayDialTime(5);
+    click(window->findChild<QWidget*>(QStringLiteral("levelIcons2"))); // quarters
+    click(window->findChild<QWidget*>(QStringLiteral("newTimesButton")));
+    click(window->findChild<QWidget*>(QStringLiteral("dialHotSpots5"))); // top middle
     return save(*window, folder, "what-time.png");
 }
 
