@@ -14,7 +14,7 @@ namespace {
 
 // Each dial's hot spot, top-left in twips of the board. They are not on a
 // grid: neighbours leave gaps or overlap by a few pixels.
-constexpr std::array<QPoint, MatchTimeWindow::kDials> kHotSpotAt{{
+constexpr std::array<QPoint, core::kMatchTimeDials> kHotSpotAt{{
     {60, 30},
     {1560, 30},
     {2760, 60},
@@ -148,26 +148,31 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
 }
 
 void MatchTimeWindow::dealBoard() {
+    m_board = core::dealMatchTimeBoard([this](int choices) { return draw(choices); });
     const QStringList& rows = core::phraseList();
-    // Each dial draws on its own, so two dials may show the same time.
     for (int k = 0; k < kDials; ++k) {
-        const int row = draw(core::kPhraseCount);
-        const QString& item = rows.at(row);
-        m_rows[std::size_t(k)] = row;
-        m_phrases[std::size_t(k)] = core::rowPhrase(item);
+        const QString& item = rows.at(m_board.rows[std::size_t(k)]);
         m_hands[std::size_t(k)].show(core::rowHour(item), core::rowMinute(item));
     }
-    m_target = draw(kDials);
-    phraseShown->setText(m_phrases[std::size_t(m_target)]);
+    phraseShown->setText(core::rowPhrase(rows.at(m_board.rows[std::size_t(m_board.target)])));
 }
 
 void MatchTimeWindow::checkAnswer(int dial) {
     // Only the target's place is right: another dial with the same phrase is
     // a wrong try.
-    kit::Label* count = dial == m_target ? rightCount : wrongCount;
-    count->setText(kit::captionText(static_cast<int>(count->number()) + 1));
-    if (dial == m_target)
+    if (dial == m_board.target) {
+        ++m_score.right;
+        showScore();
         dealBoard();
+    } else {
+        ++m_score.wrong;
+        showScore();
+    }
+}
+
+void MatchTimeWindow::showScore() {
+    rightCount->setText(kit::captionText(m_score.right));
+    wrongCount->setText(kit::captionText(m_score.wrong));
 }
 
 void MatchTimeWindow::speakPhrase() {
