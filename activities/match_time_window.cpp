@@ -158,9 +158,7 @@ void MatchTimeWindow::dealBoard() {
 }
 
 void MatchTimeWindow::checkAnswer(int dial) {
-    // Only the target's place is right: another dial with the same phrase is
-    // a wrong try.
-    if (dial == m_board.target) {
+    if (core::showsTargetTime(m_board, dial)) {
         ++m_score.right;
         showScore();
         dealBoard();

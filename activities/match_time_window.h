@@ -13,9 +13,9 @@ class PictureBox;
 class QPushButton;
 
 // Match the phrase to one of nine clocks: nine small dials at random
-// five-minute times and, under them, the phrase of one of them. The right
-// dial counts in "molt bé" and deals a new board; any other counts in
-// "proves" and leaves the board for another try.
+// five-minute times and, under them, the phrase of one of them. A dial that
+// shows the phrase's time counts in "molt bé" and deals a new board; any
+// other counts in "proves" and leaves the board for another try.
 class MatchTimeWindow final : public ActivityWindow {
     Q_OBJECT
 public:

@@ -21,6 +21,12 @@ struct MatchTimeBoard {
 // draws in all. Each dial draws on its own, so two dials may get one row.
 MatchTimeBoard dealMatchTimeBoard(const std::function<int(int choices)>& draw);
 
+// Whether a dial answers the board: it shows the same time as the target
+// dial. When two dials were dealt that time the child cannot tell them apart,
+// so either is right. A dial or a target outside [0, kMatchTimeDials) never
+// answers.
+bool showsTargetTime(const MatchTimeBoard& board, int dial);
+
 // What a round counts: right answers ("molt bé") and wrong tries ("proves").
 // Both start at 0 when the window opens and only grow.
 struct MatchTimeScore {
