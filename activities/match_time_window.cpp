@@ -5,8 +5,11 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
+#include "kit/pressable.h"
 #include "kit/units.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -58,8 +61,57 @@ kit::Label* overlayText(QWidget& window, const char* name, const QString& captio
     return label;
 }
 
+// A push button that Enter presses as Space does, and that shows the same
+// focus ring as the dials while the focus came from the keyboard. Outside a
+// dialog Qt's push buttons take neither.
+class KeyPushButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        setMarked(true); // whatever the key, the child is on the keyboard now
+        const bool plain =
+            event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+        if (plain && !event->isAutoRepeat() &&
+            (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        setMarked(event->reason() != Qt::MouseFocusReason);
+        QPushButton::focusInEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        setMarked(false);
+        QPushButton::focusOutEvent(event);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (m_marked && hasFocus()) {
+            QPainter painter(this);
+            kit::paintFocusRing(painter, rect());
+        }
+    }
+
+private:
+    void setMarked(bool marked) {
+        if (marked != m_marked) {
+            m_marked = marked;
+            update();
+        }
+    }
+
+    bool m_marked = false;
+};
+
 QPushButton* button(QWidget& window, const char* name, const QString& caption, const QRect& twips) {
-    auto* b = new QPushButton(caption, &window);
+    auto* b = new KeyPushButton(caption, &window);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(kit::twipsRect(twips));
     return b;
@@ -101,6 +153,7 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
     for (int k = 0; k < kDials; ++k) {
         auto* spot = new kit::Label(board, QStringLiteral("dialHotSpots%1").arg(k));
         spot->setTransparent(true);
+        spot->makeButton();
         spot->setAccessibleName(QStringLiteral("Rellotge %1").arg(k + 1));
         const QPoint at = kHotSpotAt[std::size_t(k)];
         board->placeChild(*spot, QRect(at.x(), at.y(), kHotSpotWidth, kHotSpotHeight));
@@ -138,8 +191,25 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
     newBoardButton =
         button(*this, "newBoardButton", QStringLiteral(">>>>>"), QRect(4830, 3630, 2025, 315));
     newBoardButton->setAccessibleName(QStringLiteral("Rellotges nous"));
+    newBoardButton->setToolTip(
+        QStringLiteral("Rellotges nous: canvia totes les hores i la frase, sense comptar res"));
 
-    connect(newBoardButton, &QPushButton::clicked, this, &MatchTimeWindow::dealBoard);
+    // The keyboard goes through the dials in reading order, then the buttons;
+    // the arrows move about the board as it is drawn.
+    std::vector<QWidget*> tabOrder(dialHotSpots.begin(), dialHotSpots.end());
+    tabOrder.push_back(speakButton);
+    tabOrder.push_back(newBoardButton);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    new kit::ArrowKeyGrid(this, {{dialHotSpots[0], dialHotSpots[1], dialHotSpots[2]},
+                                 {dialHotSpots[3], dialHotSpots[4], dialHotSpots[5]},
+                                 {dialHotSpots[6], dialHotSpots[7], dialHotSpots[8]}});
+    dialHotSpots[0]->setFocus();
+
+    connect(newBoardButton, &QPushButton::clicked, this, [this] {
+        dealBoard();
+        announcePhrase();
+    });
     connect(speakButton, &QPushButton::clicked, this, &MatchTimeWindow::speakPhrase);
     connect(phraseShown, &kit::Label::clicked, this, &MatchTimeWindow::speakPhrase);
 
@@ -162,6 +232,7 @@ void MatchTimeWindow::checkAnswer(int dial) {
         ++m_score.right;
         showScore();
         dealBoard();
+        announcePhrase();
     } else {
         ++m_score.wrong;
         showScore();
@@ -171,6 +242,13 @@ void MatchTimeWindow::checkAnswer(int dial) {
 void MatchTimeWindow::showScore() {
     rightCount->setText(kit::captionText(m_score.right));
     wrongCount->setText(kit::captionText(m_score.wrong));
+}
+
+void MatchTimeWindow::announcePhrase() {
+    // The label has no name of its own, so a screen reader's name for it is
+    // the phrase: tell it the name changed.
+    QAccessibleEvent event(phraseShown, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void MatchTimeWindow::speakPhrase() {

@@ -31,6 +31,8 @@ private:
     void dealBoard();
     void checkAnswer(int dial);
     void speakPhrase();
+    // Tells a screen reader that a new phrase stands under the board.
+    void announcePhrase();
     void showScore();
 
     kit::PictureBox* topStrip;

@@ -53,6 +53,20 @@ QString accessibleName(QWidget* widget) {
     return iface ? iface->text(QAccessible::Name) : QString();
 }
 
+QAccessible::Role accessibleRole(QWidget* widget) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->role() : QAccessible::NoRole;
+}
+
+// Names a screen reader was told had changed, with the name each then had.
+QStringList g_nameChanges;
+
+void recordNameChange(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::NameChanged)
+        g_nameChanges << event->object()->objectName() + QLatin1Char(':') +
+                             event->accessibleInterface()->text(QAccessible::Name);
+}
+
 } // namespace
 
 class TestMatchTimeWindow final : public QObject {
@@ -72,6 +86,8 @@ private slots:
     void speakingChangesNothing();
     void reopeningStartsAtZero();
     void screenReaderHearsWhatIsShown();
+    void newPhraseIsAnnounced();
+    void keysAlonePlayARound();
 
 private:
     void open(const Board& rows, int target);
@@ -342,6 +358,76 @@ void TestMatchTimeWindow::screenReaderHearsWhatIsShown() {
              QStringLiteral("Dos quarts de set"));
     QCOMPARE(accessibleName(child<kit::Label>(*m_window, "rightCount")), QStringLiteral("0"));
     QCOMPARE(accessibleName(child<kit::Label>(*m_window, "wrongCount")), QStringLiteral("1"));
+    for (int k = 0; k < 9; ++k)
+        QCOMPARE(accessibleRole(child<kit::Label>(*m_window, "dialHotSpots", k)),
+                 QAccessible::Button);
+    QCOMPARE(accessibleName(child<QPushButton>(*m_window, "speakButton")), QStringLiteral("parla"));
+    QCOMPARE(accessibleName(child<QPushButton>(*m_window, "newBoardButton")),
+             QStringLiteral("Rellotges nous"));
+    QVERIFY(!child<QPushButton>(*m_window, "newBoardButton")->toolTip().isEmpty());
+}
+
+void TestMatchTimeWindow::newPhraseIsAnnounced() {
+    // Qt passes accessibility events on only to a running screen reader
+    // bridge: under X11 with the accessibility bus up and
+    // QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1. The offscreen platform has none.
+    if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 1000))
+        QSKIP("no screen reader bridge on this platform");
+    open(kBoard, 2);
+    g_nameChanges.clear();
+    const auto previous = QAccessible::installUpdateHandler(recordNameChange);
+    // A wrong try shows nothing new; a right answer and a new board do.
+    clickDial(0);
+    m_script.draws = drawsFor(kBoard, 0);
+    clickDial(2);
+    m_script.draws = drawsFor(kBoard, 5);
+    QTest::mouseClick(child<QPushButton>(*m_window, "newBoardButton"), Qt::LeftButton);
+    QAccessible::installUpdateHandler(previous);
+    QStringList phrases = g_nameChanges.filter(QStringLiteral("phraseShown:"));
+    phrases.removeDuplicates(); // QLabel::setText may announce it as well
+    QCOMPARE(phrases, QStringList({QStringLiteral("phraseShown:Un quart d'una"),
+                                   QStringLiteral("phraseShown:tres quarts de quatre")}));
+}
+
+void TestMatchTimeWindow::keysAlonePlayARound() {
+    open(kBoard, 4);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(QApplication::focusWidget(), child<kit::Label>(*m_window, "dialHotSpots", 0));
+    const auto press = [](Qt::Key key) {
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), key);
+    };
+    // Along the top row and down to the middle dial, the target.
+    const Board next{46, 46, 46, 46, 46, 46, 46, 46, 4};
+    m_script.draws = drawsFor(next, 8);
+    press(Qt::Key_Right);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    QCOMPARE(caption("rightCount"), QStringLiteral("1"));
+    QCOMPARE(caption("phraseShown"), QStringLiteral("Un quart i cinc d'una"));
+    // The middle dial is not the new target; Space answers as Enter did.
+    press(Qt::Key_Space);
+    QCOMPARE(caption("wrongCount"), QStringLiteral("1"));
+    QVERIFY(m_script.draws.empty());
+    // Tab goes on through the dials to "parla", then ">>>>>".
+    for (int i = 0; i < 5; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("speakButton"));
+    press(Qt::Key_Enter);
+    QCOMPARE(m_script.spoken.size(), std::size_t(1));
+    QCOMPARE(m_script.spoken.front().text, QStringLiteral("Un quart i cinc d'una"));
+    press(Qt::Key_Tab);
+    auto* newBoard = child<QPushButton>(*m_window, "newBoardButton");
+    QCOMPARE(QApplication::focusWidget(), newBoard);
+    // Reached by the keyboard, it wears the focus ring's yellow band.
+    QCOMPARE(newBoard->grab().toImage().pixelColor(3, newBoard->height() / 2), QColor(255, 221, 0));
+    m_script.draws = drawsFor(kBoard, 2);
+    press(Qt::Key_Space);
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(caption("phraseShown"), QStringLiteral("Dos quarts de set"));
+    QCOMPARE(caption("rightCount"), QStringLiteral("1"));
+    QCOMPARE(caption("wrongCount"), QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestMatchTimeWindow)
