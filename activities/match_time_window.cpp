@@ -61,12 +61,16 @@ kit::Label* overlayText(QWidget& window, const char* name, const QString& captio
     return label;
 }
 
-// A push button that Enter presses as Space does, and that shows the same
-// focus ring as the dials while the focus came from the keyboard. Outside a
-// dialog Qt's push buttons take neither.
+// A push button that Enter presses as Space does; outside a dialog Qt's push
+// buttons do not. While the focus came from the keyboard its window draws the
+// dials' focus ring around it: the buttons are barely taller than their
+// captions, and a ring inside would cover them.
 class KeyPushButton final : public QPushButton {
 public:
     using QPushButton::QPushButton;
+
+    bool showsFocusRing() const { return m_marked && hasFocus(); }
+    QRect focusRingArea() const { return geometry().adjusted(-6, -6, 6, 6); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -82,28 +86,20 @@ protected:
     }
 
     void focusInEvent(QFocusEvent* event) override {
-        setMarked(event->reason() != Qt::MouseFocusReason);
         QPushButton::focusInEvent(event);
+        setMarked(event->reason() != Qt::MouseFocusReason);
     }
 
     void focusOutEvent(QFocusEvent* event) override {
-        setMarked(false);
         QPushButton::focusOutEvent(event);
-    }
-
-    void paintEvent(QPaintEvent* event) override {
-        QPushButton::paintEvent(event);
-        if (m_marked && hasFocus()) {
-            QPainter painter(this);
-            kit::paintFocusRing(painter, rect());
-        }
+        setMarked(false);
     }
 
 private:
     void setMarked(bool marked) {
         if (marked != m_marked) {
             m_marked = marked;
-            update();
+            parentWidget()->update(focusRingArea());
         }
     }
 
@@ -261,4 +257,7 @@ void MatchTimeWindow::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(kit::rgb(255, 192, 128), kRuleWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(kit::px(kRuleFrom.x()), kit::px(kRuleFrom.y()), kit::px(kRuleTo.x()),
                      kit::px(kRuleTo.y()));
+    if (const auto* button = dynamic_cast<const KeyPushButton*>(focusWidget());
+        button && button->showsFocusRing())
+        kit::paintFocusRing(painter, button->focusRingArea());
 }
