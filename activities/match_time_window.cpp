@@ -39,6 +39,10 @@ constexpr QPoint kRuleFrom{4950, 1560};
 constexpr QPoint kRuleTo{6660, 1560};
 constexpr int kRuleWidth = 6;
 
+// How far the focus ring of a push button stands out around it: as wide as
+// the ring the dials draw inside their edge.
+constexpr int kButtonRingMargin = 6;
+
 constexpr QColor kLightOrange = kit::rgb(255, 224, 192);
 constexpr QColor kDarkGrey = kit::rgb(64, 64, 64);
 
@@ -70,7 +74,10 @@ public:
     using QPushButton::QPushButton;
 
     bool showsFocusRing() const { return m_marked && hasFocus(); }
-    QRect focusRingArea() const { return geometry().adjusted(-6, -6, 6, 6); }
+    QRect focusRingArea() const {
+        return geometry().marginsAdded(
+            QMargins(kButtonRingMargin, kButtonRingMargin, kButtonRingMargin, kButtonRingMargin));
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
