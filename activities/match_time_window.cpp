@@ -5,8 +5,11 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
+#include "kit/pressable.h"
 #include "kit/units.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -14,7 +17,7 @@ namespace {
 
 // Each dial's hot spot, top-left in twips of the board. They are not on a
 // grid: neighbours leave gaps or overlap by a few pixels.
-constexpr std::array<QPoint, MatchTimeWindow::kDials> kHotSpotAt{{
+constexpr std::array<QPoint, core::kMatchTimeDials> kHotSpotAt{{
     {60, 30},
     {1560, 30},
     {2760, 60},
@@ -35,6 +38,10 @@ constexpr int kMinuteLength = 34;
 constexpr QPoint kRuleFrom{4950, 1560};
 constexpr QPoint kRuleTo{6660, 1560};
 constexpr int kRuleWidth = 6;
+
+// How far the focus ring of a push button stands out around it: as wide as
+// the ring the dials draw inside their edge.
+constexpr int kButtonRingMargin = 6;
 
 constexpr QColor kLightOrange = kit::rgb(255, 224, 192);
 constexpr QColor kDarkGrey = kit::rgb(64, 64, 64);
@@ -58,8 +65,56 @@ kit::Label* overlayText(QWidget& window, const char* name, const QString& captio
     return label;
 }
 
+// A push button that Enter presses as Space does; outside a dialog Qt's push
+// buttons do not. While the focus came from the keyboard its window draws the
+// dials' focus ring around it: the buttons are barely taller than their
+// captions, and a ring inside would cover them.
+class KeyPushButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+    bool showsFocusRing() const { return m_marked && hasFocus(); }
+    QRect focusRingArea() const {
+        return geometry().marginsAdded(
+            QMargins(kButtonRingMargin, kButtonRingMargin, kButtonRingMargin, kButtonRingMargin));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        setMarked(true); // whatever the key, the child is on the keyboard now
+        const bool plain =
+            event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+        if (plain && !event->isAutoRepeat() &&
+            (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        QPushButton::focusInEvent(event);
+        setMarked(event->reason() != Qt::MouseFocusReason);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        QPushButton::focusOutEvent(event);
+        setMarked(false);
+    }
+
+private:
+    void setMarked(bool marked) {
+        if (marked != m_marked) {
+            m_marked = marked;
+            parentWidget()->update(focusRingArea());
+        }
+    }
+
+    bool m_marked = false;
+};
+
 QPushButton* button(QWidget& window, const char* name, const QString& caption, const QRect& twips) {
-    auto* b = new QPushButton(caption, &window);
+    auto* b = new KeyPushButton(caption, &window);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(kit::twipsRect(twips));
     return b;
@@ -101,6 +156,7 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
     for (int k = 0; k < kDials; ++k) {
         auto* spot = new kit::Label(board, QStringLiteral("dialHotSpots%1").arg(k));
         spot->setTransparent(true);
+        spot->makeButton();
         spot->setAccessibleName(QStringLiteral("Rellotge %1").arg(k + 1));
         const QPoint at = kHotSpotAt[std::size_t(k)];
         board->placeChild(*spot, QRect(at.x(), at.y(), kHotSpotWidth, kHotSpotHeight));
@@ -138,8 +194,25 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
     newBoardButton =
         button(*this, "newBoardButton", QStringLiteral(">>>>>"), QRect(4830, 3630, 2025, 315));
     newBoardButton->setAccessibleName(QStringLiteral("Rellotges nous"));
+    newBoardButton->setToolTip(
+        QStringLiteral("Rellotges nous: canvia totes les hores i la frase, sense comptar res"));
 
-    connect(newBoardButton, &QPushButton::clicked, this, &MatchTimeWindow::dealBoard);
+    // The keyboard goes through the dials in reading order, then the buttons;
+    // the arrows move about the board as it is drawn.
+    std::vector<QWidget*> tabOrder(dialHotSpots.begin(), dialHotSpots.end());
+    tabOrder.push_back(speakButton);
+    tabOrder.push_back(newBoardButton);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    new kit::ArrowKeyGrid(this, {{dialHotSpots[0], dialHotSpots[1], dialHotSpots[2]},
+                                 {dialHotSpots[3], dialHotSpots[4], dialHotSpots[5]},
+                                 {dialHotSpots[6], dialHotSpots[7], dialHotSpots[8]}});
+    dialHotSpots[0]->setFocus();
+
+    connect(newBoardButton, &QPushButton::clicked, this, [this] {
+        dealBoard();
+        announcePhrase();
+    });
     connect(speakButton, &QPushButton::clicked, this, &MatchTimeWindow::speakPhrase);
     connect(phraseShown, &kit::Label::clicked, this, &MatchTimeWindow::speakPhrase);
 
@@ -148,26 +221,37 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
 }
 
 void MatchTimeWindow::dealBoard() {
+    m_board = core::dealMatchTimeBoard([this](int choices) { return draw(choices); });
     const QStringList& rows = core::phraseList();
-    // Each dial draws on its own, so two dials may show the same time.
     for (int k = 0; k < kDials; ++k) {
-        const int row = draw(core::kPhraseCount);
-        const QString& item = rows.at(row);
-        m_rows[std::size_t(k)] = row;
-        m_phrases[std::size_t(k)] = core::rowPhrase(item);
+        const QString& item = rows.at(m_board.rows[std::size_t(k)]);
         m_hands[std::size_t(k)].show(core::rowHour(item), core::rowMinute(item));
     }
-    m_target = draw(kDials);
-    phraseShown->setText(m_phrases[std::size_t(m_target)]);
+    phraseShown->setText(core::rowPhrase(rows.at(m_board.rows[std::size_t(m_board.target)])));
 }
 
 void MatchTimeWindow::checkAnswer(int dial) {
-    // Only the target's place is right: another dial with the same phrase is
-    // a wrong try.
-    kit::Label* count = dial == m_target ? rightCount : wrongCount;
-    count->setText(kit::captionText(static_cast<int>(count->number()) + 1));
-    if (dial == m_target)
+    if (core::showsTargetTime(m_board, dial)) {
+        ++m_score.right;
+        showScore();
         dealBoard();
+        announcePhrase();
+    } else {
+        ++m_score.wrong;
+        showScore();
+    }
+}
+
+void MatchTimeWindow::showScore() {
+    rightCount->setText(kit::captionText(m_score.right));
+    wrongCount->setText(kit::captionText(m_score.wrong));
+}
+
+void MatchTimeWindow::announcePhrase() {
+    // The label has no name of its own, so a screen reader's name for it is
+    // the phrase: tell it the name changed.
+    QAccessibleEvent event(phraseShown, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void MatchTimeWindow::speakPhrase() {
@@ -180,4 +264,7 @@ void MatchTimeWindow::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(kit::rgb(255, 192, 128), kRuleWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(kit::px(kRuleFrom.x()), kit::px(kRuleFrom.y()), kit::px(kRuleTo.x()),
                      kit::px(kRuleTo.y()));
+    if (const auto* button = dynamic_cast<const KeyPushButton*>(focusWidget());
+        button && button->showsFocusRing())
+        kit::paintFocusRing(painter, button->focusRingArea());
 }
