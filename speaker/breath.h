@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-// Each clause in one breath. Given plain text, the engine pauses before a
-// conjunction in a clause of more than two words ("Les dotze … i vint"),
-// 190 ms at the rate children hear, where a reader pauses only at the
-// punctuation. So sv takes the engine's own phonemes for the words, drops the
+// Each clause in one breath. Given plain text, the engine pauses before the
+// conjunction "i" when two words or more come before it in the clause ("Les
+// dotze … i vint"), 190 ms at the rate children hear, where a reader pauses
+// only at the punctuation. So sv takes the engine's own phonemes for the words, drops the
 // pauses it put between them, and hands each clause back as phoneme input,
 // the punctuation between clauses kept as written so that the comma still
 // pauses and the intonation still falls or rises.
