@@ -12,8 +12,8 @@
 
 namespace {
 
-// Silence: the sound under -40 dBFS for 80 ms or more between the first and
-// the last sample above it.
+// Silence: the sound under -40 dBFS (a hundredth of full scale, 32768) for
+// 80 ms or more between the first and the last sample above it.
 constexpr int kQuiet = 328;
 constexpr int kSilenceMs = 80;
 
