@@ -21,6 +21,8 @@ constexpr std::array kRespellings{
     Respelling{"trenta-cinc", "[[t**,enta#s'iN]]"},      // [ˌtɾentəˈsiŋ]
     Respelling{"quaranta-cinc", "[[kwa#**,anta#s'iN]]"}, // [kwəˌɾantəˈsiŋ]
     Respelling{"cinquanta-cinc", "[[siNkw,anta#s'iN]]"}, // [siŋˌkwantəˈsiŋ]
+    // Said [ən ˈpun]; the n takes the lips of the p, [əm ˈpun].
+    Respelling{"en-punt", "[[@m p'un]]"},
     // Said as one syllable [dwɛs]; it is [ˈduəs].
     Respelling{"dues", "dúes"},
     // Said with a close o [dos]; the number is [ˈdɔs] (the digit 2 comes out right).

@@ -1,9 +1,11 @@
 #include "speaker/voice.h"
 
+#include "speaker/breath.h"
 #include "speaker/sound_card.h"
 #include "speaker/watchdog.h"
 #include "speaker/wav_file.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -19,6 +21,7 @@ namespace {
 // and there is one synthesis at a time.
 WavFile* gWav = nullptr;
 SoundCard* gCard = nullptr;
+std::vector<std::int16_t>* gMemory = nullptr;
 bool gStampFirstSample = false;
 
 int onSamples(short* samples, int count, espeak_EVENT* /*events*/) {
@@ -39,6 +42,9 @@ int onSamples(short* samples, int count, espeak_EVENT* /*events*/) {
         std::fflush(stdout);
     }
     const auto n = static_cast<std::size_t>(count);
+    if (gMemory != nullptr) {
+        gMemory->insert(gMemory->end(), samples, samples + n);
+    }
     if (gWav != nullptr && !gWav->append(samples, n)) {
         return 1; // stop: the disk refused, finish() reports it
     }
@@ -101,11 +107,34 @@ private:
     bool running_ = false;
 };
 
-// Plain text, in which only the respellings' "[[...]]" is phoneme input
-// (mendWords keeps square brackets out of the caption); no SSML.
+// The engine's phonemes for a run of words, clause after clause should it
+// find more than one.
+std::string enginePhonemes(std::string_view words) {
+    const std::string text(words);
+    const void* at = text.c_str();
+    std::string phonemes;
+    // Each call moves `at` past at least one character; the bound only
+    // guards against an engine that would not.
+    for (std::size_t calls = 0; at != nullptr && calls <= text.size(); ++calls) {
+        const char* clause = espeak_TextToPhonemes(&at, espeakCHARS_UTF8, 0);
+        if (clause == nullptr) {
+            break;
+        }
+        if (!phonemes.empty()) {
+            phonemes += ' ';
+        }
+        phonemes += clause;
+    }
+    return phonemes;
+}
+
+// The prepared text, each clause in one breath (breath.h). Phoneme input
+// ("[[...]]") comes only from there and from the respellings: mendWords
+// keeps square brackets out of the caption. No SSML.
 espeak_ng_STATUS synthesize(const std::string& text) {
+    const std::string input = inOneBreath(text, enginePhonemes);
     const espeak_ng_STATUS status =
-        espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+        espeak_ng_Synthesize(input.c_str(), input.size() + 1, 0, POS_CHARACTER, 0,
                              espeakCHARS_UTF8 | espeakPHONEMES, nullptr, nullptr);
     return status == ENS_OK ? espeak_ng_Synchronize() : status;
 }
@@ -201,6 +230,29 @@ std::string transcribe(const std::vector<std::string>& texts, std::vector<std::s
     espeak_SetPhonemeTrace(0, nullptr);
     std::fclose(trace);
     std::free(buffer);
+    return error;
+}
+
+std::string render(const std::vector<std::string>& texts, const VoiceSettings& settings,
+                   std::vector<std::vector<std::int16_t>>& sounds, int& sampleRate) {
+    sounds.clear();
+    Engine engine;
+    if (std::string error = engine.start(); !error.empty()) {
+        return error;
+    }
+    espeak_ng_SetParameter(espeakRATE, settings.rate, 0);
+    espeak_ng_SetParameter(espeakVOLUME, settings.volume, 0);
+    sampleRate = espeak_ng_GetSampleRate();
+    std::string error;
+    for (const std::string& text : texts) {
+        std::vector<std::int16_t>& sound = sounds.emplace_back();
+        gMemory = &sound;
+        if (const espeak_ng_STATUS status = synthesize(text); status != ENS_OK) {
+            error = "cannot speak: " + message(status);
+            break;
+        }
+    }
+    gMemory = nullptr;
     return error;
 }
 

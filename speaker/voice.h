@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 // The Catalan voice of libespeak-ng. The engine cannot be started twice in
 // one process (a second start hangs its first synthesis), so a process calls
-// speak() or transcribe() once.
+// speak(), transcribe() or render() once.
 namespace speaker {
 
 struct VoiceSettings {
@@ -13,10 +14,9 @@ struct VoiceSettings {
     int volume = 100; // the engine's scale, 100 normal
 };
 
-// Speaks UTF-8 text on the sound card, or into wavPath when it is not empty.
-// Returns an empty string when it spoke, otherwise a one-line reason. The
-// text may hold the engine's phoneme input ("[[...]]"), as the respellings
-// give it.
+// Speaks UTF-8 text, as prepareForSpeech() leaves it, on the sound card, or
+// into wavPath when it is not empty, each clause in one breath (breath.h).
+// Returns an empty string when it spoke, otherwise a one-line reason.
 std::string speak(const std::string& text, const VoiceSettings& settings,
                   const std::string& wavPath);
 
@@ -24,5 +24,10 @@ std::string speak(const std::string& text, const VoiceSettings& settings,
 // own phoneme output of the very synthesis speak() runs, clauses joined by a
 // blank. Returns an empty string, or a one-line reason.
 std::string transcribe(const std::vector<std::string>& texts, std::vector<std::string>& ipa);
+
+// The sound speak() would make of each text, 16-bit mono samples at
+// sampleRate, kept in memory. Returns an empty string, or a one-line reason.
+std::string render(const std::vector<std::string>& texts, const VoiceSettings& settings,
+                   std::vector<std::vector<std::int16_t>>& sounds, int& sampleRate);
 
 } // namespace speaker

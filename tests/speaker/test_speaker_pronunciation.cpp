@@ -4,9 +4,9 @@
 // in Central Catalan; when the engine's data changes and this fails,
 // listen, and fix the respellings rather than the expectations.
 
-#include "core/phrases.h"
 #include "speaker/mend.h"
 #include "speaker/voice.h"
+#include "tests/speaker/spoken_texts.h"
 
 #include <QtTest>
 
@@ -47,23 +47,6 @@ Table readTable() {
         }
     }
     return table;
-}
-
-// Every text a window can speak: whole rows with their digits, their tails
-// (" Les dotze i vint"), and the composed o'clock and quarter phrases.
-QStringList spokenTexts() {
-    QStringList texts;
-    for (const QStringList* list : {&core::phraseList(), &core::mixedHourList()}) {
-        for (const QString& row : *list) {
-            texts << row << core::rowTail(row);
-        }
-    }
-    for (int hour = 0; hour < 12; ++hour) {
-        for (int minute : {0, 15, 30, 45}) {
-            texts << core::quarterPhrase(hour, minute).value_or(QString());
-        }
-    }
-    return texts;
 }
 
 // The IPA of each text, one blank at each end so that patterns can find
