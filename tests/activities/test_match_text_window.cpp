@@ -327,9 +327,15 @@ void TestMatchTextWindow::playsARoundWithKeysOnly() {
     // Tab goes round the bars, then the two buttons, reading order.
     const QStringList ring{"phraseBars1", "phraseBars2",       "phraseBars3", "phraseBars4",
                            "speakButton", "newQuestionButton", "phraseBars0"};
+    // Beside a focused push button the window shows the yellow of the ring.
+    const QRect button = child<QPushButton>(*m_window, "newQuestionButton")->geometry();
+    const auto besideButton = [&] {
+        return m_window->grab().toImage().pixelColor(button.left() - 3, button.center().y());
+    };
     for (const QString& next : ring) {
         press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        QCOMPARE(besideButton() == QColor(255, 221, 0), next == u"newQuestionButton");
     }
     press(Qt::Key_Down);
     press(Qt::Key_Space); // bar 1: wrong
