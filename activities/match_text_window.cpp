@@ -8,7 +8,6 @@
 #include "kit/pressable.h"
 #include "kit/units.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -50,12 +49,6 @@ QRect buttonRingRect(const QWidget& button) {
 
 QRect cellRect(int cell, int top, int height) {
     return kit::twipsRect(kFirstCellLeft + kCellStep * cell, top, kCellWidth, height);
-}
-
-// Tells a screen reader that a label now says something else.
-void announceNewText(QWidget* label) {
-    QAccessibleEvent event(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace
@@ -206,12 +199,11 @@ void MatchTextWindow::markButton(QPushButton* button, const QEvent& event) {
 
 void MatchTextWindow::askQuestion() {
     m_question = core::dealTextQuestion([this](int choices) { return draw(choices); });
-    for (std::size_t n = 0; n < phraseBars.size(); ++n) {
+    // A label with no accessible name of its own tells screen readers when
+    // its text, and so its name, changes: the bars and digits need no more.
+    for (std::size_t n = 0; n < phraseBars.size(); ++n)
         phraseBars[n]->setText(m_phrases.at(m_question.barRows[n]));
-        announceNewText(phraseBars[n]);
-    }
     timeDigits->setText(core::rowKeyAndSeparator(core::phraseList().at(m_question.answerRow())));
-    announceNewText(timeDigits);
 }
 
 void MatchTextWindow::answer(int bar) {
