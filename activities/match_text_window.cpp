@@ -5,15 +5,20 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
+#include "kit/pressable.h"
 #include "kit/units.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
 // The bars, top to bottom, in twips; each gets a darker-to-lighter brown.
-constexpr std::array<int, MatchTextWindow::kBars> kBarTops{1020, 1740, 2460, 3150, 3840};
+constexpr std::array<int, core::kPhraseBars> kBarTops{1020, 1740, 2460, 3150, 3840};
 constexpr int kBarLeft = 120;
 constexpr int kBarWidth = 8265;
 constexpr int kBarHeight = 645;
@@ -34,6 +39,14 @@ const QColor kRightColor = kit::rgb(0, 180, 0);
 const QColor kWrongColor = kit::rgb(111, 0, 0);
 const QColor kBarText = kit::rgb(224, 224, 224);
 
+// The focus ring drawn round a push button, just outside it.
+constexpr int kButtonRingWidth = 6;
+
+QRect buttonRingRect(const QWidget& button) {
+    return button.geometry().adjusted(-kButtonRingWidth, -kButtonRingWidth, kButtonRingWidth,
+                                      kButtonRingWidth);
+}
+
 QRect cellRect(int cell, int top, int height) {
     return kit::twipsRect(kFirstCellLeft + kCellStep * cell, top, kCellWidth, height);
 }
@@ -46,6 +59,7 @@ MatchTextWindow::MatchTextWindow(core::Seams seams)
     speakButton = new QPushButton(this);
     speakButton->setObjectName(QStringLiteral("speakButton"));
     speakButton->setAccessibleName(QStringLiteral("Escolta l'hora"));
+    speakButton->setToolTip(QStringLiteral("Escolta la frase de l'hora"));
     speakButton->setGeometry(kit::twipsRect(180, 570, 4155, 345));
 
     // No accessible name: a screen reader reads the digits themselves.
@@ -58,13 +72,15 @@ MatchTextWindow::MatchTextWindow(core::Seams seams)
 
     newQuestionButton = new QPushButton(QStringLiteral(">>>>>"), this);
     newQuestionButton->setObjectName(QStringLiteral("newQuestionButton"));
-    // The caption stays its name; the description says what it does.
+    // A screen reader would spell out the arrows; the name says what it does.
+    newQuestionButton->setAccessibleName(QStringLiteral("Una altra pregunta"));
     newQuestionButton->setAccessibleDescription(QStringLiteral("Una altra pregunta"));
+    newQuestionButton->setToolTip(QStringLiteral("Una altra pregunta, sense respondre"));
     newQuestionButton->setFont(kit::font(QStringLiteral("Arial"), 12, true));
     newQuestionButton->setGeometry(kit::twipsRect(7830, 600, 435, 345));
 
     const QFont barFont = kit::font(QStringLiteral("Courier New"), 24, true);
-    for (int n = 0; n < kBars; ++n) {
+    for (int n = 0; n < core::kPhraseBars; ++n) {
         auto* bar = new kit::Label(this, QStringLiteral("phraseBars%1").arg(n));
         bar->setFont(barFont);
         bar->setColors(kBarText, kit::rgb(40 * n, 30 * n, 10 * n));
@@ -80,25 +96,47 @@ MatchTextWindow::MatchTextWindow(core::Seams seams)
         bar->setIndent(0);
         bar->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         bar->setGeometry(kit::twipsRect(kBarLeft, kBarTops[std::size_t(n)], kBarWidth, kBarHeight));
+        bar->makeButton(); // named by its phrase
+        bar->installEventFilter(this);
         connect(bar, &kit::Label::clicked, this, [this, n] { answer(n); });
         phraseBars[std::size_t(n)] = bar;
     }
 
-    for (int n = 0; n < kCells; ++n) {
-        auto* cell = new kit::PictureBox(this, QStringLiteral("answerCells%1").arg(n));
-        cell->setBackColor(kOrange);
-        answerCells[std::size_t(n)] = cell;
-    }
-    emptyStrip();
+    for (int n = 0; n < core::kStripCells; ++n)
+        answerCells[std::size_t(n)] =
+            new kit::PictureBox(this, QStringLiteral("answerCells%1").arg(n));
+    showStrip();
 
     connect(speakButton, &QPushButton::clicked, this, &MatchTextWindow::speakAnswer);
     connect(timeDigits, &kit::Label::clicked, this, &MatchTextWindow::speakAnswer);
     connect(newQuestionButton, &QPushButton::clicked, this, &MatchTextWindow::askQuestion);
 
+    setUpKeyboard();
+
     kit::centre(*this);
     for (const QString& row : core::phraseList())
         m_phrases << core::rowPhrase(row);
     askQuestion();
+}
+
+void MatchTextWindow::setUpKeyboard() {
+    // Reading order: the two buttons along the top, then the bars downwards.
+    // The digits speak as the blank button does, so the button alone is enough.
+    // Enter presses a push button as Space does, outside a dialog too.
+    speakButton->setAutoDefault(true);
+    newQuestionButton->setAutoDefault(true);
+    speakButton->installEventFilter(this);
+    newQuestionButton->installEventFilter(this);
+    setTabOrder(speakButton, newQuestionButton);
+    setTabOrder(newQuestionButton, phraseBars[0]);
+    std::vector<std::vector<QWidget*>> rows;
+    for (std::size_t n = 0; n < phraseBars.size(); ++n) {
+        if (n > 0)
+            setTabOrder(phraseBars[n - 1], phraseBars[n]);
+        rows.push_back({phraseBars[n]});
+    }
+    new kit::ArrowKeyGrid(this, std::move(rows));
+    phraseBars[0]->setFocus();
 }
 
 void MatchTextWindow::paintEvent(QPaintEvent* event) {
@@ -108,47 +146,96 @@ void MatchTextWindow::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLine(kit::px(kBaseLineLeft), kit::px(kBaseLineY), kit::px(kBaseLineRight),
                      kit::px(kBaseLineY));
+    if (m_markedButton && m_markedButton->hasFocus())
+        kit::paintFocusRing(painter, buttonRingRect(*m_markedButton));
+}
+
+bool MatchTextWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == speakButton || watched == newQuestionButton) {
+        markButton(static_cast<QPushButton*>(watched), *event);
+        return ActivityWindow::eventFilter(watched, event);
+    }
+    // The rest are the bars. The second click of a double click that
+    // answered rightly would land on the next question's bar under the
+    // pointer: such a press is dropped, so it never becomes a click.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (m_questionChangedAt &&
+            core::echoesAnswer(*m_questionChangedAt, static_cast<QMouseEvent*>(event)->timestamp(),
+                               QApplication::doubleClickInterval()))
+            return true;
+        break;
+    case QEvent::MouseButtonRelease:
+        m_mouseReleaseAt = static_cast<QMouseEvent*>(event)->timestamp();
+        break;
+    case QEvent::KeyPress:
+        m_mouseReleaseAt.reset(); // a key is never half of a double click
+        break;
+    default:
+        break;
+    }
+    return ActivityWindow::eventFilter(watched, event);
+}
+
+void MatchTextWindow::markButton(QPushButton* button, const QEvent& event) {
+    // The style's own focus frame is faint on a small button; the ring the
+    // bars wear goes round it, on the window, while the keyboard is in use.
+    QPushButton* marked = m_markedButton;
+    if (event.type() == QEvent::FocusIn)
+        marked = static_cast<const QFocusEvent&>(event).reason() == Qt::MouseFocusReason ? nullptr
+                                                                                         : button;
+    else if (event.type() == QEvent::KeyPress)
+        marked = button;
+    else if (event.type() == QEvent::FocusOut)
+        marked = nullptr;
+    if (marked == m_markedButton)
+        return;
+    for (const QPushButton* ringed : {m_markedButton, marked})
+        if (ringed)
+            update(buttonRingRect(*ringed));
+    m_markedButton = marked;
 }
 
 void MatchTextWindow::askQuestion() {
-    // Five phrases, one per bar, then the bar that will say the digits and
-    // the digits' own phrase over it. Nothing keeps the six draws apart, so a
-    // wrong bar may say the right phrase too.
-    for (kit::Label* bar : phraseBars)
-        bar->setText(m_phrases.at(draw(core::kPhraseCount)));
-    m_answerBar = draw(kBars);
-    const int row = draw(core::kPhraseCount);
-    phraseBars[std::size_t(m_answerBar)]->setText(m_phrases.at(row));
-    timeDigits->setText(core::rowKeyAndSeparator(core::phraseList().at(row)));
+    m_question = core::dealTextQuestion([this](int choices) { return draw(choices); });
+    // A label with no accessible name of its own tells screen readers when
+    // its text, and so its name, changes: the bars and digits need no more.
+    for (std::size_t n = 0; n < phraseBars.size(); ++n)
+        phraseBars[n]->setText(m_phrases.at(m_question.barRows[n]));
+    timeDigits->setText(core::rowKeyAndSeparator(core::phraseList().at(m_question.answerRow())));
 }
 
 void MatchTextWindow::answer(int bar) {
-    // Only the bar's position counts, not its words.
-    const bool right = bar == m_answerBar;
-    recordAnswer(right);
-    if (right)
+    const std::optional<quint64> releasedAt = std::exchange(m_mouseReleaseAt, std::nullopt);
+    const bool right = core::isRightBar(m_question, bar);
+    m_strip.record(right);
+    showStrip();
+    if (right) {
+        m_questionChangedAt = releasedAt;
         askQuestion();
+    }
 }
 
 void MatchTextWindow::speakAnswer() {
-    speak(phraseBars[std::size_t(m_answerBar)]->text(), core::kGameVolume);
+    speak(m_phrases.at(m_question.answerRow()), core::kGameVolume);
 }
 
-void MatchTextWindow::recordAnswer(bool right) {
-    // With every cell used, the next answer starts a new round of the record.
-    if (m_answersGiven >= kCells)
-        emptyStrip();
-    kit::PictureBox* cell = answerCells[std::size_t(m_answersGiven)];
-    cell->setGeometry(cellRect(m_answersGiven, right ? kRightTop : kWrongTop, kCellHeight));
-    cell->setBackColor(right ? kRightColor : kWrongColor);
-    ++m_answersGiven;
-}
-
-void MatchTextWindow::emptyStrip() {
-    for (int n = 0; n < kCells; ++n) {
+void MatchTextWindow::showStrip() {
+    for (int n = 0; n < core::kStripCells; ++n) {
+        const core::AnswerStrip::Mark mark = m_strip.mark(n);
+        using Mark = core::AnswerStrip::Mark;
+        const QRect place = mark == Mark::Free    ? cellRect(n, kRightTop, 0)
+                            : mark == Mark::Right ? cellRect(n, kRightTop, kCellHeight)
+                                                  : cellRect(n, kWrongTop, kCellHeight);
+        const QColor colour = mark == Mark::Free    ? kOrange
+                              : mark == Mark::Right ? kRightColor
+                                                    : kWrongColor;
+        // Most cells stay as they were; leave them unpainted.
         kit::PictureBox* cell = answerCells[std::size_t(n)];
-        cell->setGeometry(cellRect(n, kRightTop, 0));
-        cell->setBackColor(kOrange);
+        if (cell->geometry() != place)
+            cell->setGeometry(place);
+        if (cell->backColor() != colour)
+            cell->setBackColor(colour);
     }
-    m_answersGiven = 0;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "activities/activity_window.h"
+#include "core/match_text_round.h"
 
 #include <QPixmap>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace kit {
 class Label;
@@ -18,35 +20,33 @@ class QPushButton;
 class MatchTextWindow final : public ActivityWindow {
     Q_OBJECT
 public:
-    static constexpr int kBars = 5;
-    static constexpr int kCells = 68;
-
     explicit MatchTextWindow(core::Seams seams);
-
-    QPushButton* speakButton;       // blank, over the lower edge of the banner
-    kit::Label* timeDigits;         // "12.15 "
-    QPushButton* newQuestionButton; // ">>>>>"
-    std::array<kit::Label*, kBars> phraseBars;
-    std::array<kit::PictureBox*, kCells> answerCells;
-
-    void askQuestion();
-    void answer(int bar);
-    void speakAnswer();
-
-    // The bar that holds the phrase of the digits, 0 to 4.
-    int answerBar() const { return m_answerBar; }
-    // Answers recorded in the strip this round: also the next free cell.
-    int answersGiven() const { return m_answersGiven; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void recordAnswer(bool right);
-    void emptyStrip();
+    void askQuestion();
+    void answer(int bar);
+    void speakAnswer();
+    void showStrip();
+    void setUpKeyboard();
+    void markButton(QPushButton* button, const QEvent& event);
+
+    QPushButton* speakButton = nullptr;       // blank, over the lower edge of the banner
+    kit::Label* timeDigits = nullptr;         // "12.15 "
+    QPushButton* newQuestionButton = nullptr; // ">>>>>"
+    std::array<kit::Label*, core::kPhraseBars> phraseBars{};
+    std::array<kit::PictureBox*, core::kStripCells> answerCells{};
 
     QPixmap m_banner;
     QStringList m_phrases; // each row of the phrase list without its time
-    int m_answerBar = 0;
-    int m_answersGiven = 0;
+    core::TextQuestion m_question;
+    core::AnswerStrip m_strip;
+    QPushButton* m_markedButton = nullptr; // ringed while it has keyboard focus
+    // The release of the mouse click now being handled, if a bar got one.
+    std::optional<quint64> m_mouseReleaseAt;
+    // When a mouse click last answered rightly and so changed the question.
+    std::optional<quint64> m_questionChangedAt;
 };

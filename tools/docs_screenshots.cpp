@@ -10,6 +10,7 @@
 #include "activities/move_hands_window.h"
 #include "activities/what_time_window.h"
 #include "activities/write_time_window.h"
+#include "core/phrases.h"
 #include "kit/label.h"
 #include "kit/list_box.h"
 #include "kit/text_box.h"
@@ -135,9 +136,27 @@ bool matchTime(const QDir& folder) {
 
 bool matchText(const QDir& folder) {
     auto window = open<MatchTextWindow>(7);
+    // The bar that says the digits' time, and the next one down saying
+    // something else, as a child reading the window would find them.
+    const auto bar = [&window](int n) {
+        return window->findChild<kit::Label*>(QStringLiteral("phraseBars%1").arg(n));
+    };
+    const auto rightBar = [&] {
+        const QString digits = window->findChild<kit::Label*>(QStringLiteral("timeDigits"))->text();
+        const int row = core::findRow(core::phraseList(), digits.left(5));
+        int n = 0;
+        while (bar(n)->text() != core::rowPhrase(core::phraseList().at(row)))
+            ++n;
+        return n;
+    };
     // Right, wrong, wrong, right, right, wrong, right, right.
-    for (const bool right : {true, false, false, true, true, false, true, true})
-        window->answer(right ? window->answerBar() : (window->answerBar() + 1) % 5);
+    for (const bool right : {true, false, false, true, true, false, true, true}) {
+        const int answer = rightBar();
+        int chosen = answer;
+        while (!right && bar(chosen)->text() == bar(answer)->text())
+            chosen = (chosen + 1) % 5;
+        click(bar(chosen));
+    }
     return save(*window, folder, "match-text.png");
 }
 
