@@ -192,21 +192,22 @@ void MoveHandsWindow::chooseStep(core::TargetStep step) {
     }
     m_step = step;
     m_target = core::targetForChosenStep(step, [this](int choices) { return draw(choices); });
-    showTarget(true);
+    showTarget();
 }
 
 void MoveHandsWindow::startExercise(core::TargetStep step) {
     m_step = step;
     m_target = core::nextTarget(step, [this](int choices) { return draw(choices); });
-    showTarget(false);
+    showTarget();
     showHandsFor(0);
     handsScrollBar->setValue(0);
 }
 
-void MoveHandsWindow::showTarget(bool minuteBare) {
-    targetHour->setText(core::twoDigits(minuteBare ? m_target.hour : m_target.hour % 12));
-    targetMinute->setText(minuteBare ? kit::captionText(m_target.minute)
-                                     : core::twoDigits(m_target.minute));
+// Always two digits and twelve as "12", whatever set the target, so that
+// "09:05" never shows as "09:5" (nine fifty to a child) or twelve as "00".
+void MoveHandsWindow::showTarget() {
+    targetHour->setText(core::twoDigits(m_target.hour));
+    targetMinute->setText(core::twoDigits(m_target.minute));
 }
 
 void MoveHandsWindow::colourNextSquare() {

@@ -38,7 +38,7 @@ private:
     void showFace(int index);
     void chooseStep(core::TargetStep step);
     void startExercise(core::TargetStep step);
-    void showTarget(bool minuteBare);
+    void showTarget();
     void colourNextSquare();
     bool onMinuteHand(QPointF point) const;
     void pullMinuteHandTo(QPointF point);

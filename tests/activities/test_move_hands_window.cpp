@@ -50,9 +50,11 @@ private slots:
     void scrollValuePlacesTheHands();
     void loadDrawsATargetAndOpensAtARandomTime();
     void rightAnswerScoresAndStartsAgainWrongOneChangesNothing();
-    void minuteWithAndWithoutLeadingZeroBothMatch();
+    void minuteAfterAnAnswerAndAfterAnIconBothMatch();
     void stepIconChangesTargetAndLevelOnly_data();
     void stepIconChangesTargetAndLevelOnly();
+    void targetShowsTwoDigitsAndTwelveAsTwelve_data();
+    void targetShowsTwoDigitsAndTwelveAsTwelve();
     void faceIconChangesOnlyTheFace();
     void twentyEighthAnswerStartsANewRound();
     void pullingTheMinuteHandMovesTheScrollBar();
@@ -193,7 +195,7 @@ void TestMoveHandsWindow::loadDrawsATargetAndOpensAtARandomTime() {
     // opening time, 7:17, which the hands show as 7:20.
     open({pick(33, 60), pick(35, 60), pick(0, 12), pick(437, 720)});
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Mou les agulles..."));
-    QCOMPARE(target(), QStringLiteral("00:35"));
+    QCOMPARE(target(), QStringLiteral("12:35"));
     QCOMPARE(squaresColoured(), 0);
     QCOMPARE(bar()->value(), 0);
     QCOMPARE(handsRead(), QStringLiteral("7:20"));
@@ -214,12 +216,11 @@ void TestMoveHandsWindow::rightAnswerScoresAndStartsAgainWrongOneChangesNothing(
     pressOk();
     QCOMPARE(m_script.drawsTaken, 3);
     QCOMPARE(squaresColoured(), 0);
-    QCOMPARE(target(), QStringLiteral("00:35"));
+    QCOMPARE(target(), QStringLiteral("12:35"));
     QCOMPARE(bar()->value(), 30);
     QCOMPARE(handsRead(), QStringLiteral("12:30"));
 
-    // "00":"35" is twelve thirty-five. The next target is again on the
-    // five-minute step.
+    // The next target is again on the five-minute step.
     setScroll(35);
     m_script.draws = {pick(40, 60), pick(9, 12)};
     pressOk();
@@ -235,7 +236,7 @@ void TestMoveHandsWindow::rightAnswerScoresAndStartsAgainWrongOneChangesNothing(
     QVERIFY(m_script.messages.isEmpty());
 }
 
-void TestMoveHandsWindow::minuteWithAndWithoutLeadingZeroBothMatch() {
+void TestMoveHandsWindow::minuteAfterAnAnswerAndAfterAnIconBothMatch() {
     open({pick(0, 60), pick(0, 12), pick(100, 720)});
     setScroll(5);
     pressOk();
@@ -250,11 +251,11 @@ void TestMoveHandsWindow::minuteWithAndWithoutLeadingZeroBothMatch() {
     pressOk();
     QCOMPARE(squaresColoured(), 2);
 
-    // The five-minute icon writes the minute bare.
+    // The five-minute icon writes the minute with two digits too.
     setScroll(5);
     m_script.draws = {pick(0, 13), pick(5, 60)};
     QTest::mouseClick(find<kit::PictureBox>("everyFiveMinutesIcon"), Qt::LeftButton);
-    QCOMPARE(target(), QStringLiteral("12:5"));
+    QCOMPARE(target(), QStringLiteral("12:05"));
     m_script.draws = {pick(50, 60), pick(7, 12)};
     pressOk();
     QCOMPARE(squaresColoured(), 3);
@@ -272,7 +273,7 @@ void TestMoveHandsWindow::stepIconChangesTargetAndLevelOnly_data() {
     QTest::newRow("every hour") << "everyHourIcon" << QList<double>{pick(7, 13)}
                                 << "Rellotge, cada hora"
                                 << "07"
-                                << "0" << QList<double>{pick(3, 12)} << "00";
+                                << "00" << QList<double>{pick(3, 12)} << "00";
     QTest::newRow("every half hour")
         << "everyHalfHourIcon" << QList<double>{pick(12, 13)} << "Rellotge, cada mitja hora"
         << "12"
@@ -321,6 +322,42 @@ void TestMoveHandsWindow::stepIconChangesTargetAndLevelOnly() {
     QVERIFY(m_script.draws.empty());
     QCOMPARE(squaresColoured(), 2);
     QCOMPARE(target(), QStringLiteral("03:") + nextMinute);
+}
+
+void TestMoveHandsWindow::targetShowsTwoDigitsAndTwelveAsTwelve_data() {
+    QTest::addColumn<QString>("control"); // what the child presses
+    QTest::addColumn<QList<double>>("draws");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("rightAt"); // minutes after twelve that answer it
+    QTest::addColumn<QList<double>>("nextDraws");
+    QTest::newRow("hour icon at twelve") << "everyHourIcon" << QList<double>{pick(0, 13)} << "12:00"
+                                         << 0 << QList<double>{pick(5, 12)};
+    QTest::newRow("five-minute icon at five past")
+        << "everyFiveMinutesIcon" << QList<double>{pick(9, 13), pick(5, 60)} << "09:05" << 545
+        << QList<double>{pick(0, 60), pick(5, 12)};
+    QTest::newRow("right answer, then twelve")
+        << "okButton" << QList<double>{pick(20, 60), pick(0, 12)} << "12:20" << 20
+        << QList<double>{pick(0, 60), pick(5, 12)};
+}
+
+void TestMoveHandsWindow::targetShowsTwoDigitsAndTwelveAsTwelve() {
+    QFETCH(QString, control);
+    QFETCH(QList<double>, draws);
+    QFETCH(QString, shown);
+    QFETCH(int, rightAt);
+    QFETCH(QList<double>, nextDraws);
+    open({pick(35, 60), pick(3, 12), pick(437, 720)});
+    setScroll(215); // 3:35, right for the first target
+    m_script.draws.assign(draws.begin(), draws.end());
+    QTest::mouseClick(child<QWidget>(*m_window, control), Qt::LeftButton);
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(target(), shown);
+    const int before = squaresColoured();
+    setScroll(rightAt);
+    m_script.draws.assign(nextDraws.begin(), nextDraws.end());
+    pressOk();
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(squaresColoured(), before + 1);
 }
 
 void TestMoveHandsWindow::faceIconChangesOnlyTheFace() {
