@@ -4,12 +4,14 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
+#include "kit/pressable.h"
 #include "kit/units.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <vector>
 
 namespace {
 
@@ -101,6 +103,9 @@ void MoveHandsWindow::makeControls() {
         faceIcons[i] = pictureBox(*this, QStringLiteral("faceIcons%1").arg(i),
                                   {270, kFaceIconTops[i], 360, 360},
                                   QStringLiteral("icon_clock_red%1").arg(i));
+        // A button before it is named: naming it may already show it to a
+        // screen reader, which then keeps what it was shown.
+        faceIcons[i]->makeButton();
         faceIcons[i]->setAccessibleName(QStringLiteral("Esfera %1").arg(i + 1));
         connect(faceIcons[i], &kit::PictureBox::clicked, this, [this, i] { showFace(i); });
     }
@@ -149,6 +154,7 @@ void MoveHandsWindow::makeControls() {
             pictureBox(*this, QString::fromLatin1(place.name), {place.left, 4950, 360, 360},
                        QString::fromLatin1(level.icon));
         icon->setBackColor(kit::rgb(192, 192, 192));
+        icon->makeButton();
         icon->setAccessibleName(QString::fromUtf8(level.name));
         connect(icon, &kit::PictureBox::clicked, this,
                 [this, step = place.step] { chooseStep(step); });
@@ -162,9 +168,23 @@ void MoveHandsWindow::makeControls() {
     okButton = new QPushButton(QStringLiteral("ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(kit::twipsRect(2400, 4980, 3015, 345));
+    okButton->installEventFilter(this);
     connect(okButton, &QPushButton::clicked, this, &MoveHandsWindow::checkAnswer);
 
-    setTabOrder(handsScrollBar, okButton);
+    // Reading order: the face icons down the left, the bar, then the row
+    // along the bottom; the arrows move within the icon column and row.
+    std::vector<QWidget*> tabChain(faceIcons.begin(), faceIcons.end());
+    tabChain.push_back(handsScrollBar);
+    tabChain.insert(tabChain.end(), stepIcons.begin(), stepIcons.end());
+    tabChain.push_back(okButton);
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+    std::vector<std::vector<QWidget*>> faceColumn;
+    for (kit::PictureBox* icon : faceIcons)
+        faceColumn.push_back({icon});
+    new kit::ArrowKeyGrid(this, std::move(faceColumn));
+    const std::vector<QWidget*> stepRow(stepIcons.begin(), stepIcons.end());
+    new kit::ArrowKeyGrid(this, {stepRow});
     handsScrollBar->setFocus();
 }
 
@@ -254,6 +274,18 @@ bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
             handsScrollBar->triggerAction(key == Qt::Key_Right
                                               ? QAbstractSlider::SliderSingleStepAdd
                                               : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
+    if (watched == okButton && event->type() == QEvent::KeyPress) {
+        // A push button outside a dialog takes Space but not Enter; the
+        // child's Enter on "ok" should answer as a click does.
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
+        const Qt::KeyboardModifiers mods = press->modifiers() & ~Qt::KeypadModifier;
+        if (enter && mods == Qt::NoModifier) {
+            if (!press->isAutoRepeat())
+                okButton->click();
             return true;
         }
     }

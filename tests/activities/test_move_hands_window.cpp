@@ -60,6 +60,8 @@ private slots:
     void pullingTheMinuteHandMovesTheScrollBar();
     void pullingToTheBarsOwnValueStillMovesTheHands();
     void scrollBarAnswersKeysAndAccessibility();
+    void tabGoesInReadingOrderThroughNamedButtons();
+    void playsARoundWithKeysOnly();
 
 private:
     void open(std::initializer_list<double> loadDraws);
@@ -79,6 +81,13 @@ private:
     QString target() const;
     QString handsRead() const;
     int squaresColoured() const;
+    // A key as the window system delivers it: to whatever has the focus.
+    void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(code), modifiers);
+    }
+    QString focused() const {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
     void pressOk() { QTest::mouseClick(find<QPushButton>("okButton"), Qt::LeftButton); }
 
     Script m_script;
@@ -478,6 +487,81 @@ void TestMoveHandsWindow::scrollBarAnswersKeysAndAccessibility() {
     QVERIFY(place("targetHour") >= 0);
     QVERIFY(place("targetHour") < place("targetColon"));
     QVERIFY(place("targetColon") < place("targetMinute"));
+}
+
+void TestMoveHandsWindow::tabGoesInReadingOrderThroughNamedButtons() {
+    open({pick(35, 60), pick(3, 12), pick(437, 720)});
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(focused(), QStringLiteral("handsScrollBar"));
+    const QStringList order{"faceIcons0",           "faceIcons1",        "faceIcons2",
+                            "faceIcons3",           "faceIcons4",        "faceIcons5",
+                            "handsScrollBar",       "everyHalfHourIcon", "everyHourIcon",
+                            "everyFiveMinutesIcon", "everyQuarterIcon",  "okButton"};
+    const QStringList names{"Esfera 1",  "Esfera 2",         "Esfera 3",   "Esfera 4",
+                            "Esfera 5",  "Esfera 6",         "",           "Cada mitja hora",
+                            "Cada hora", "Cada cinc minuts", "Cada quart", ""};
+    find<QWidget>("faceIcons0")->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < order.size(); ++i) {
+        QCOMPARE(focused(), order[i]);
+        if (!names[i].isEmpty()) {
+            QAccessibleInterface* access =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            QCOMPARE(access->role(), QAccessible::Button);
+            QCOMPARE(access->text(QAccessible::Name), names[i]);
+        }
+        key(Qt::Key_Tab);
+    }
+    // The arrows stay within the face column and the step row.
+    find<QWidget>("faceIcons5")->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Down);
+    QCOMPARE(focused(), QStringLiteral("faceIcons5"));
+    key(Qt::Key_Up);
+    QCOMPARE(focused(), QStringLiteral("faceIcons4"));
+    find<QWidget>("everyQuarterIcon")->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Left);
+    QCOMPARE(focused(), QStringLiteral("everyFiveMinutesIcon"));
+    QCOMPARE(m_script.drawsTaken, 3);
+}
+
+void TestMoveHandsWindow::playsARoundWithKeysOnly() {
+    open({pick(35, 60), pick(3, 12), pick(437, 720)});
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // A face: back from the bar to the last icon, then up one.
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Space);
+    QCOMPARE(face()->bitmap().toImage(), kit::picture("face_roman_picnic").toImage());
+    key(Qt::Key_Up);
+    key(Qt::Key_Return);
+    QCOMPARE(face()->bitmap().toImage(), kit::picture("face_24h").toImage());
+
+    // A step: on past the bar to the row of icons, along to every hour.
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Right);
+    m_script.draws = {pick(3, 13)};
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(m_script.messages, QStringList{QStringLiteral("Rellotge, cada hora")});
+    QCOMPARE(target(), QStringLiteral("03:00"));
+
+    // The hands to three o'clock, then "ok" by Space and, for twelve, Enter.
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    for (int i = 0; i < 36; ++i)
+        key(Qt::Key_Right);
+    QCOMPARE(handsRead(), QStringLiteral("3:00"));
+    for (int i = 0; i < 5; ++i)
+        key(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("okButton"));
+    m_script.draws = {pick(0, 12)};
+    key(Qt::Key_Space);
+    QCOMPARE(squaresColoured(), 1);
+    QCOMPARE(target(), QStringLiteral("12:00"));
+    m_script.draws = {pick(8, 12)};
+    key(Qt::Key_Return);
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(squaresColoured(), 2);
+    QCOMPARE(target(), QStringLiteral("08:00"));
 }
 
 QTEST_MAIN(TestMoveHandsWindow)
