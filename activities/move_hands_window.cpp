@@ -7,6 +7,7 @@
 #include "kit/pressable.h"
 #include "kit/units.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -19,6 +20,8 @@ constexpr int kCentreX = 103;
 constexpr int kCentreY = 103;
 constexpr int kHourLength = 70;
 constexpr int kMinuteLength = 100;
+
+constexpr int kRingWidth = 6; // the kit's focus ring, drawn round a control
 
 constexpr int kSquareColumnsTwips[] = {4230, 4620, 5010};
 constexpr int kSquareTop = 210;
@@ -209,6 +212,9 @@ void MoveHandsWindow::chooseStep(core::TargetStep step) {
     if (seams().message) {
         seams().message(QString::fromUtf8(core::targetLevel(step).prompt),
                         QStringLiteral("Compte¡"));
+        // The message box belongs to no window, so nothing hands the keys
+        // back here when it closes; a child on the keyboard would be stuck.
+        activateWindow();
     }
     m_step = step;
     m_target = core::targetForChosenStep(step, [this](int choices) { return draw(choices); });
@@ -245,6 +251,44 @@ void MoveHandsWindow::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(kit::rgb(rule.grey, rule.grey, rule.grey), 1));
         painter.drawLine(kit::px(rule.x1), kit::px(rule.y1), kit::px(rule.x2), kit::px(rule.y2));
     }
+    if (m_marked && m_marked->hasFocus())
+        kit::paintFocusRing(painter, ringAround(*m_marked));
+}
+
+// The bar and "ok" draw no kit ring of their own, so the window draws it
+// round them, in the gap their neighbours leave.
+QRect MoveHandsWindow::ringAround(const QWidget& control) {
+    return control.geometry().adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth);
+}
+
+void MoveHandsWindow::markFocus(QWidget* control) {
+    if (m_marked == control)
+        return;
+    if (m_marked)
+        update(ringAround(*m_marked));
+    m_marked = control;
+    if (m_marked)
+        update(ringAround(*m_marked));
+}
+
+// As the kit's buttons do: marked while the focus came from anything but the
+// mouse, and from the first key pressed on it.
+void MoveHandsWindow::trackFocusMark(QWidget& control, const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::FocusIn:
+        if (static_cast<const QFocusEvent&>(event).reason() != Qt::MouseFocusReason)
+            markFocus(&control);
+        break;
+    case QEvent::FocusOut:
+        if (m_marked == &control)
+            markFocus(nullptr);
+        break;
+    case QEvent::KeyPress:
+        markFocus(&control);
+        break;
+    default:
+        break;
+    }
 }
 
 bool MoveHandsWindow::onMinuteHand(QPointF point) const {
@@ -266,6 +310,8 @@ void MoveHandsWindow::pullMinuteHandTo(QPointF point) {
 }
 
 bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == handsScrollBar || watched == okButton)
+        trackFocusMark(*static_cast<QWidget*>(watched), *event);
     if (watched == handsScrollBar && event->type() == QEvent::KeyPress) {
         // Qt's horizontal scroll bar takes Right as a step back (its controls
         // are inverted for the wheel); the arrow should go the way it points.

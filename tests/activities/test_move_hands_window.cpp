@@ -493,6 +493,15 @@ void TestMoveHandsWindow::tabGoesInReadingOrderThroughNamedButtons() {
     open({pick(35, 60), pick(3, 12), pick(437, 720)});
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QCOMPARE(focused(), QStringLiteral("handsScrollBar"));
+    // The window rings the bar while it has the keys, and only then.
+    const auto ringed = [this] {
+        const QRect around = bar()->geometry().adjusted(-3, -3, 3, 3);
+        return m_window->grab().toImage().pixelColor(around.left(), around.center().y()) ==
+               QColor(255, 221, 0);
+    };
+    QVERIFY(ringed());
+    key(Qt::Key_Tab);
+    QVERIFY(!ringed());
     const QStringList order{"faceIcons0",           "faceIcons1",        "faceIcons2",
                             "faceIcons3",           "faceIcons4",        "faceIcons5",
                             "handsScrollBar",       "everyHalfHourIcon", "everyHourIcon",
