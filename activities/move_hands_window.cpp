@@ -4,15 +4,15 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
+#include "kit/pressable.h"
 #include "kit/units.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <algorithm>
-#include <cmath>
-#include <numbers>
+#include <vector>
 
 namespace {
 
@@ -20,13 +20,8 @@ constexpr int kCentreX = 103;
 constexpr int kCentreY = 103;
 constexpr int kHourLength = 70;
 constexpr int kMinuteLength = 100;
-constexpr int kWholeDial = 720; // minutes from twelve round to twelve
-constexpr int kStep = 5;
 
-// Where a press still takes hold of the minute hand, and how near the centre
-// it is too close to tell which way the hand points.
-constexpr double kGrip = 8.0;
-constexpr double kNearCentre = 12.0;
+constexpr int kRingWidth = 6; // the kit's focus ring, drawn round a control
 
 constexpr int kSquareColumnsTwips[] = {4230, 4620, 5010};
 constexpr int kSquareTop = 210;
@@ -39,14 +34,17 @@ constexpr const char* kFacePictures[MoveHandsWindow::kFaces] = {
     "face_embossed_light", "face_script", "face_blank",
     "face_picnic",         "face_24h",    "face_roman_picnic"};
 
-struct Step {
-    int level;
-    const char* prompt;
+// The step icons, left to right.
+struct StepIcon {
+    const char* name;
+    int left;
+    core::TargetStep step;
 };
-constexpr Step kSteps[] = {{1, "Rellotge, cada hora"},
-                           {2, "Rellotge, cada mitja hora"},
-                           {3, "Rellotge, cada quart de hora"},
-                           {4, "Rellotge, cada cinc minuts"}};
+constexpr StepIcon kStepIcons[] = {
+    {"everyHalfHourIcon", 720, core::TargetStep::EveryHalfHour},
+    {"everyHourIcon", 1140, core::TargetStep::EveryHour},
+    {"everyFiveMinutesIcon", 1560, core::TargetStep::EveryFiveMinutes},
+    {"everyQuarterIcon", 1950, core::TargetStep::EveryQuarter}};
 
 // The window's drawn decoration, in twips: two dark edges, two light rules.
 struct Rule {
@@ -57,10 +55,6 @@ constexpr Rule kRules[] = {{660, 420, 660, 5370, 64},
                            {5490, 5370, 660, 5370, 64},
                            {5460, 4860, 660, 4860, 224},
                            {5460, 4410, 660, 4410, 224}};
-
-QString twoDigits(int value) {
-    return value < 10 ? QStringLiteral("0") + kit::captionText(value) : kit::captionText(value);
-}
 
 kit::PictureBox* pictureBox(QWidget& parent, const QString& name, const QRect& twips,
                             const QString& picture = {}) {
@@ -84,24 +78,17 @@ kit::Label* digits(QWidget& parent, const QString& name, const QString& caption,
 
 } // namespace
 
-HandsReading handsForMinutes(int minutes) {
-    if (minutes > kStep && minutes % kStep != 0)
-        minutes += kStep - minutes % kStep;
-    const int hour = minutes / 60;
-    return {minutes, hour == 0 ? 12 : hour, minutes - 60 * hour};
-}
-
-int minutesAfterPull(int minutes, int pointedMinute) {
-    int turn = pointedMinute - minutes % 60;
-    if (turn > 30)
-        turn -= 60;
-    else if (turn <= -30)
-        turn += 60;
-    return std::clamp(minutes + turn, 0, kWholeDial);
-}
-
 MoveHandsWindow::MoveHandsWindow(core::Seams seams)
     : ActivityWindow(staticMetaObject, std::move(seams)) {
+    makeControls();
+    kit::centre(*this);
+    startExercise(core::TargetStep::EveryFiveMinutes);
+    // The clock opens at a random time while the scroll bar stays at twelve,
+    // so the first touch of the bar brings the hands to the bar's time.
+    showHandsFor(draw(core::kDialMinutes));
+}
+
+void MoveHandsWindow::makeControls() {
     // The box behind the face shows only its sunken frame: the face covers
     // its inner area exactly, so the picnic face it once held is never seen
     // and is not drawn (that would double the time to open).
@@ -119,6 +106,9 @@ MoveHandsWindow::MoveHandsWindow(core::Seams seams)
         faceIcons[i] = pictureBox(*this, QStringLiteral("faceIcons%1").arg(i),
                                   {270, kFaceIconTops[i], 360, 360},
                                   QStringLiteral("icon_clock_red%1").arg(i));
+        // A button before it is named: naming it may already show it to a
+        // screen reader, which then keeps what it was shown.
+        faceIcons[i]->makeButton();
         faceIcons[i]->setAccessibleName(QStringLiteral("Esfera %1").arg(i + 1));
         connect(faceIcons[i], &kit::PictureBox::clicked, this, [this, i] { showFace(i); });
     }
@@ -152,57 +142,65 @@ MoveHandsWindow::MoveHandsWindow(core::Seams seams)
     handsScrollBar->setObjectName(QStringLiteral("handsScrollBar"));
     handsScrollBar->setAccessibleName(QStringLiteral("Mou les agulles"));
     handsScrollBar->setGeometry(kit::twipsRect(720, 4500, 4665, 315));
-    handsScrollBar->setRange(0, kWholeDial);
-    handsScrollBar->setSingleStep(kStep);
-    handsScrollBar->setPageStep(kStep);
+    handsScrollBar->setRange(0, core::kDialMinutes);
+    handsScrollBar->setSingleStep(core::kHandsStep);
+    handsScrollBar->setPageStep(core::kHandsStep);
     handsScrollBar->setFocusPolicy(Qt::StrongFocus);
     handsScrollBar->installEventFilter(this);
     connect(handsScrollBar, &QScrollBar::valueChanged, this, &MoveHandsWindow::showHandsFor);
 
-    const auto stepIcon = [this](const char* name, int left, const char* picture,
-                                 const char* accessible, int level) {
-        kit::PictureBox* icon = pictureBox(*this, QString::fromLatin1(name), {left, 4950, 360, 360},
-                                           QString::fromLatin1(picture));
+    std::array<kit::PictureBox*, std::size(kStepIcons)> stepIcons{};
+    for (std::size_t i = 0; i < stepIcons.size(); ++i) {
+        const StepIcon& place = kStepIcons[i];
+        const core::TargetLevel& level = core::targetLevel(place.step);
+        kit::PictureBox* icon =
+            pictureBox(*this, QString::fromLatin1(place.name), {place.left, 4950, 360, 360},
+                       QString::fromLatin1(level.icon));
         icon->setBackColor(kit::rgb(192, 192, 192));
-        icon->setAccessibleName(QString::fromUtf8(accessible));
-        connect(icon, &kit::PictureBox::clicked, this, [this, level] { chooseStep(level); });
-        return icon;
-    };
-    everyHalfHourIcon = stepIcon("everyHalfHourIcon", 720, "icon_blocks_2", "Cada mitja hora", 2);
-    everyHourIcon = stepIcon("everyHourIcon", 1140, "icon_blocks_1", "Cada hora", 1);
-    everyFiveMinutesIcon =
-        stepIcon("everyFiveMinutesIcon", 1560, "icon_blocks_12", "Cada cinc minuts", 4);
-    everyQuarterIcon = stepIcon("everyQuarterIcon", 1950, "icon_blocks_4", "Cada quart", 3);
+        icon->makeButton();
+        icon->setAccessibleName(QString::fromUtf8(level.name));
+        connect(icon, &kit::PictureBox::clicked, this,
+                [this, step = place.step] { chooseStep(step); });
+        stepIcons[i] = icon;
+    }
+    everyHalfHourIcon = stepIcons[0];
+    everyHourIcon = stepIcons[1];
+    everyFiveMinutesIcon = stepIcons[2];
+    everyQuarterIcon = stepIcons[3];
 
     okButton = new QPushButton(QStringLiteral("ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(kit::twipsRect(2400, 4980, 3015, 345));
+    okButton->installEventFilter(this);
     connect(okButton, &QPushButton::clicked, this, &MoveHandsWindow::checkAnswer);
 
-    setTabOrder(handsScrollBar, okButton);
+    // Reading order: the face icons down the left, the bar, then the row
+    // along the bottom; the arrows move within the icon column and row.
+    std::vector<QWidget*> tabChain(faceIcons.begin(), faceIcons.end());
+    tabChain.push_back(handsScrollBar);
+    tabChain.insert(tabChain.end(), stepIcons.begin(), stepIcons.end());
+    tabChain.push_back(okButton);
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+    std::vector<std::vector<QWidget*>> faceColumn;
+    for (kit::PictureBox* icon : faceIcons)
+        faceColumn.push_back({icon});
+    new kit::ArrowKeyGrid(this, std::move(faceColumn));
+    const std::vector<QWidget*> stepRow(stepIcons.begin(), stepIcons.end());
+    new kit::ArrowKeyGrid(this, {stepRow});
     handsScrollBar->setFocus();
-
-    kit::centre(*this);
-    startExercise(4);
-    // The clock opens at a random time while the scroll bar stays at twelve,
-    // so the first touch of the bar brings the hands to the bar's time.
-    showHandsFor(draw(kWholeDial));
 }
 
 void MoveHandsWindow::showHandsFor(int minutes) {
-    m_hands = handsForMinutes(minutes);
+    m_hands = core::handsForMinutes(minutes);
     m_clock.show(m_hands.minutes / 60, m_hands.minutes % 60);
 }
 
 void MoveHandsWindow::checkAnswer() {
-    int hour = static_cast<int>(targetHour->number());
-    if (hour == 0)
-        hour = 12;
-    const int minute = static_cast<int>(targetMinute->number());
     // A wrong answer is left without a word: the child simply tries again.
-    if (m_hands.hour != hour || m_hands.minute != minute)
+    if (!core::handsShowTarget(m_hands, m_target))
         return;
-    startExercise(m_level);
+    startExercise(m_step);
     colourNextSquare();
 }
 
@@ -210,56 +208,41 @@ void MoveHandsWindow::showFace(int index) {
     face->setBitmap(kit::picture(QString::fromLatin1(kFacePictures[index])));
 }
 
-void MoveHandsWindow::chooseStep(int level) {
-    const Step& step = kSteps[level - 1];
-    if (seams().message)
-        seams().message(QString::fromUtf8(step.prompt), QStringLiteral("Compte¡"));
-    m_level = level;
-    // Hours 1 to 12; twelve comes up twice as often, as it always has.
-    int hour = draw(13);
-    if (hour == 0)
-        hour = 12;
-    targetHour->setText(twoDigits(hour));
-    targetMinute->setText(kit::captionText(drawTargetMinute(level)));
+void MoveHandsWindow::chooseStep(core::TargetStep step) {
+    if (seams().message) {
+        seams().message(QString::fromUtf8(core::targetLevel(step).prompt),
+                        QStringLiteral("Compte¡"));
+        // The message box belongs to no window, so nothing hands the keys
+        // back here when it closes; a child on the keyboard would be stuck.
+        activateWindow();
+    }
+    m_step = step;
+    m_target = core::targetForChosenStep(step, [this](int choices) { return draw(choices); });
+    showTarget();
 }
 
-void MoveHandsWindow::startExercise(int level) {
-    m_level = level;
-    const int minute = drawTargetMinute(level);
-    const int hour = draw(12);
-    targetMinute->setText(twoDigits(minute));
-    targetHour->setText(twoDigits(hour));
+void MoveHandsWindow::startExercise(core::TargetStep step) {
+    m_step = step;
+    m_target = core::nextTarget(step, [this](int choices) { return draw(choices); });
+    showTarget();
     showHandsFor(0);
     handsScrollBar->setValue(0);
 }
 
-void MoveHandsWindow::colourNextSquare() {
-    // A full grid starts a new round rather than running off its end.
-    if (m_score >= kScoreSquares) {
-        for (kit::PictureBox* square : scoreSquares)
-            square->setBackColor(m_emptySquare);
-        m_score = 0;
-    }
-    scoreSquares[m_score]->setBackColor(kit::rgb(255, 255, 0));
-    ++m_score;
+// Always two digits and twelve as "12", whatever set the target, so that
+// "09:05" never shows as "09:5" (nine fifty to a child) or twelve as "00".
+void MoveHandsWindow::showTarget() {
+    targetHour->setText(core::twoDigits(m_target.hour));
+    targetMinute->setText(core::twoDigits(m_target.minute));
 }
 
-int MoveHandsWindow::drawTargetMinute(int level) const {
-    switch (level) {
-    case 1:
-        return 0;
-    case 2:
-        return 30;
-    case 3:
-        return 15 * (1 + draw(3));
-    default: {
-        int minute = 0;
-        do {
-            minute = draw(60);
-        } while (minute % kStep != 0);
-        return minute;
+void MoveHandsWindow::colourNextSquare() {
+    const core::ScoreGrid::Mark mark = m_score.countRightAnswer();
+    if (mark.emptiesGrid) {
+        for (kit::PictureBox* square : scoreSquares)
+            square->setBackColor(m_emptySquare);
     }
-    }
+    scoreSquares[mark.square]->setBackColor(kit::rgb(255, 255, 0));
 }
 
 void MoveHandsWindow::paintEvent(QPaintEvent*) {
@@ -268,32 +251,56 @@ void MoveHandsWindow::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(kit::rgb(rule.grey, rule.grey, rule.grey), 1));
         painter.drawLine(kit::px(rule.x1), kit::px(rule.y1), kit::px(rule.x2), kit::px(rule.y2));
     }
+    if (m_marked && m_marked->hasFocus())
+        kit::paintFocusRing(painter, ringAround(*m_marked));
+}
+
+// The bar and "ok" draw no kit ring of their own, so the window draws it
+// round them, in the gap their neighbours leave.
+QRect MoveHandsWindow::ringAround(const QWidget& control) {
+    return control.geometry().adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth);
+}
+
+void MoveHandsWindow::markFocus(QWidget* control) {
+    if (m_marked == control)
+        return;
+    if (m_marked)
+        update(ringAround(*m_marked));
+    m_marked = control;
+    if (m_marked)
+        update(ringAround(*m_marked));
+}
+
+// As the kit's buttons do: marked while the focus came from anything but the
+// mouse, and from the first key pressed on it.
+void MoveHandsWindow::trackFocusMark(QWidget& control, const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::FocusIn:
+        if (static_cast<const QFocusEvent&>(event).reason() != Qt::MouseFocusReason)
+            markFocus(&control);
+        break;
+    case QEvent::FocusOut:
+        if (m_marked == &control)
+            markFocus(nullptr);
+        break;
+    case QEvent::KeyPress:
+        markFocus(&control);
+        break;
+    default:
+        break;
+    }
 }
 
 bool MoveHandsWindow::onMinuteHand(QPointF point) const {
-    const QPointF centre(kCentreX, kCentreY);
-    const QPointF tip(minuteHand->x1(), minuteHand->y1());
-    const QPointF along = tip - centre;
-    const QPointF fromCentre = point - centre;
-    const double length2 = QPointF::dotProduct(along, along);
-    if (length2 <= 0 || std::hypot(fromCentre.x(), fromCentre.y()) < kNearCentre)
-        return false;
-    const double t = std::clamp(QPointF::dotProduct(fromCentre, along) / length2, 0.0, 1.0);
-    const QPointF off = fromCentre - t * along;
-    return std::hypot(off.x(), off.y()) <= kGrip;
+    return core::grabsHand(QPointF(kCentreX, kCentreY), QPointF(minuteHand->x1(), minuteHand->y1()),
+                           point);
 }
 
 void MoveHandsWindow::pullMinuteHandTo(QPointF point) {
-    const double dx = point.x() - kCentreX;
-    const double dy = point.y() - kCentreY;
-    if (std::hypot(dx, dy) < kNearCentre)
+    const std::optional<int> pointed = core::minutePointedAt(QPointF(kCentreX, kCentreY), point);
+    if (!pointed)
         return;
-    // Clockwise from twelve, with y growing downwards.
-    double degrees = std::atan2(dx, -dy) * 180.0 / std::numbers::pi;
-    if (degrees < 0)
-        degrees += 360.0;
-    const int pointed = static_cast<int>(std::lround(degrees / 6.0)) % 60;
-    const int minutes = minutesAfterPull(m_hands.minutes, pointed);
+    const int minutes = core::minutesAfterPull(m_hands.minutes, *pointed);
     // The bar may already hold this count while the hands show another (the
     // clock opens away from the bar's time); the hands must follow anyway.
     if (handsScrollBar->value() == minutes)
@@ -303,6 +310,8 @@ void MoveHandsWindow::pullMinuteHandTo(QPointF point) {
 }
 
 bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == handsScrollBar || watched == okButton)
+        trackFocusMark(*static_cast<QWidget*>(watched), *event);
     if (watched == handsScrollBar && event->type() == QEvent::KeyPress) {
         // Qt's horizontal scroll bar takes Right as a step back (its controls
         // are inverted for the wheel); the arrow should go the way it points.
@@ -314,8 +323,24 @@ bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched != face)
-        return ActivityWindow::eventFilter(watched, event);
+    if (watched == okButton && event->type() == QEvent::KeyPress) {
+        // A push button outside a dialog takes Space but not Enter; the
+        // child's Enter on "ok" should answer as a click does.
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
+        const Qt::KeyboardModifiers mods = press->modifiers() & ~Qt::KeypadModifier;
+        if (enter && mods == Qt::NoModifier) {
+            if (!press->isAutoRepeat())
+                okButton->click();
+            return true;
+        }
+    }
+    if (watched == face && filterFaceMouse(event))
+        return true;
+    return ActivityWindow::eventFilter(watched, event);
+}
+
+bool MoveHandsWindow::filterFaceMouse(QEvent* event) {
     const auto inner = [this](const QMouseEvent* mouse) {
         return mouse->position() - QPointF(face->border(), face->border());
     };
@@ -327,7 +352,7 @@ bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
             face->setCursor(Qt::ClosedHandCursor);
             return true;
         }
-        break;
+        return false;
     }
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -339,7 +364,7 @@ bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
             face->setCursor(Qt::OpenHandCursor);
         else
             face->unsetCursor();
-        break;
+        return false;
     }
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -348,10 +373,9 @@ bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
             face->setCursor(Qt::OpenHandCursor);
             return true;
         }
-        break;
+        return false;
     }
     default:
-        break;
+        return false;
     }
-    return ActivityWindow::eventFilter(watched, event);
 }

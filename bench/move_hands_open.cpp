@@ -64,13 +64,18 @@ int reportSweep(int sweeps) {
     window->show();
     window->grab();
     QCoreApplication::processEvents();
-    const std::vector<double> hands =
-        sweep(*window, *window->handsScrollBar, *window->face, sweeps);
+    auto* handsBar = window->findChild<QScrollBar*>(QStringLiteral("handsScrollBar"));
+    auto* face = window->findChild<kit::PictureBox*>(QStringLiteral("face"));
+    if (!handsBar || !face) {
+        std::fprintf(stderr, "move_hands_open: no scroll bar or face\n");
+        return 1;
+    }
+    const std::vector<double> hands = sweep(*window, *handsBar, *face, sweeps);
 
     auto* bare = new QWidget;
     bare->resize(window->size());
     auto* bareBar = new QScrollBar(Qt::Horizontal, bare);
-    bareBar->setGeometry(window->handsScrollBar->geometry());
+    bareBar->setGeometry(handsBar->geometry());
     bareBar->setRange(0, 720);
     bare->show();
     bare->grab();

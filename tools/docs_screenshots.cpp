@@ -89,12 +89,16 @@ bool whatTime(const QDir& folder) {
 
 bool moveHands(const QDir& folder) {
     auto window = open<MoveHandsWindow>(4);
+    auto* hour = window->findChild<kit::Label*>(QStringLiteral("targetHour"));
+    auto* minute = window->findChild<kit::Label*>(QStringLiteral("targetMinute"));
+    auto* bar = window->findChild<QScrollBar*>(QStringLiteral("handsScrollBar"));
+    auto* ok = window->findChild<QPushButton*>(QStringLiteral("okButton"));
+    if (!hour || !minute || !bar || !ok)
+        return false;
     // Three right answers: the hands set to the digits, then "ok".
     for (int i = 0; i < 3; ++i) {
-        const int hour = int(window->targetHour->number()) % 12;
-        const int minute = int(window->targetMinute->number());
-        window->handsScrollBar->setValue(hour * 60 + minute);
-        click(window->okButton);
+        bar->setValue(hour->text().toInt() % 12 * 60 + minute->text().toInt());
+        click(ok);
     }
     return save(*window, folder, "move-hands.png");
 }

@@ -3,11 +3,14 @@
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
 #include "tests/activities/scripted_seams.h"
+#include "tests/widget_lookup.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QPushButton>
 #include <QScrollBar>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -16,15 +19,24 @@ double pick(int n, int choices) {
     return (n + 0.5) / choices;
 }
 
+const QColor kYellow(255, 255, 0);
+
 // Where the face's widget has the inner point (x, y) of the hands.
-QPoint onFace(const MoveHandsWindow& window, double x, double y) {
-    return QPoint(qRound(x) + window.face->border(), qRound(y) + window.face->border());
+QPoint onFace(const kit::PictureBox& face, double x, double y) {
+    return QPoint(qRound(x) + face.border(), qRound(y) + face.border());
 }
 
 // A point on the minute hand's path for a minute, 90 pixels out.
-QPoint atMinute(const MoveHandsWindow& window, int minute) {
+QPoint atMinute(const kit::PictureBox& face, int minute) {
     const QPointF p = core::handTip({103, 103}, 90, 6.0 * minute);
-    return onFace(window, p.x(), p.y());
+    return onFace(face, p.x(), p.y());
+}
+
+// Clockwise degrees from twelve of a hand running from its tip to the centre.
+double angleOf(const kit::LineWidget& hand) {
+    const double degrees =
+        std::atan2(hand.x1() - hand.x2(), hand.y2() - hand.y1()) * 180.0 / std::numbers::pi;
+    return degrees < 0 ? degrees + 360.0 : degrees;
 }
 
 } // namespace
@@ -34,29 +46,54 @@ class TestMoveHandsWindow final : public QObject {
 private slots:
     void init();
     void cleanup();
-    void handsForMinutesRoundsUpOffTheStep_data();
-    void handsForMinutesRoundsUpOffTheStep();
     void scrollValuePlacesTheHands_data();
     void scrollValuePlacesTheHands();
     void loadDrawsATargetAndOpensAtARandomTime();
     void rightAnswerScoresAndStartsAgainWrongOneChangesNothing();
-    void minuteWithAndWithoutLeadingZeroBothMatch();
+    void minuteAfterAnAnswerAndAfterAnIconBothMatch();
     void stepIconChangesTargetAndLevelOnly_data();
     void stepIconChangesTargetAndLevelOnly();
+    void targetShowsTwoDigitsAndTwelveAsTwelve_data();
+    void targetShowsTwoDigitsAndTwelveAsTwelve();
     void faceIconChangesOnlyTheFace();
     void twentyEighthAnswerStartsANewRound();
     void pullingTheMinuteHandMovesTheScrollBar();
     void pullingToTheBarsOwnValueStillMovesTheHands();
     void scrollBarAnswersKeysAndAccessibility();
+    void tabGoesInReadingOrderThroughNamedButtons();
+    void playsARoundWithKeysOnly();
 
 private:
     void open(std::initializer_list<double> loadDraws);
     void setScroll(int value);
     void drag(const QList<int>& minutes);
+    template <class T> T* find(const char* name) const {
+        return child<T>(*m_window, QString::fromLatin1(name));
+    }
+    QScrollBar* bar() const { return find<QScrollBar>("handsScrollBar"); }
+    kit::PictureBox* face() const { return find<kit::PictureBox>("face"); }
+    kit::LineWidget* hand(const char* name) const {
+        return child<kit::LineWidget>(*face(), QString::fromLatin1(name));
+    }
+    kit::PictureBox* square(int i) const {
+        return child<kit::PictureBox>(*m_window, "scoreSquares", i);
+    }
+    QString target() const;
+    QString handsRead() const;
+    int squaresColoured() const;
+    // A key as the window system delivers it: to whatever has the focus.
+    void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(code), modifiers);
+    }
+    QString focused() const {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+    void pressOk() { QTest::mouseClick(find<QPushButton>("okButton"), Qt::LeftButton); }
 
     Script m_script;
     QStringList m_titles;
     MoveHandsWindow* m_window = nullptr;
+    QColor m_emptySquare;
 };
 
 void TestMoveHandsWindow::init() {
@@ -83,43 +120,46 @@ void TestMoveHandsWindow::open(std::initializer_list<double> loadDraws) {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     QVERIFY(m_script.draws.empty());
+    m_emptySquare = square(0)->backColor();
 }
 
 void TestMoveHandsWindow::setScroll(int value) {
-    m_window->handsScrollBar->setValue(value);
+    bar()->setValue(value);
 }
 
 void TestMoveHandsWindow::drag(const QList<int>& minutes) {
-    QTest::mousePress(m_window->face, Qt::LeftButton, {}, atMinute(*m_window, minutes.first()));
+    kit::PictureBox* box = face();
+    QTest::mousePress(box, Qt::LeftButton, {}, atMinute(*box, minutes.first()));
     for (int minute : minutes.mid(1))
-        QTest::mouseMove(m_window->face, atMinute(*m_window, minute));
-    QTest::mouseRelease(m_window->face, Qt::LeftButton, {}, atMinute(*m_window, minutes.last()));
+        QTest::mouseMove(box, atMinute(*box, minute));
+    QTest::mouseRelease(box, Qt::LeftButton, {}, atMinute(*box, minutes.last()));
 }
 
-void TestMoveHandsWindow::handsForMinutesRoundsUpOffTheStep_data() {
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("hour");
-    QTest::addColumn<int>("minute");
-    QTest::newRow("0") << 0 << 12 << 0;
-    for (int v = 1; v <= 5; ++v)
-        QTest::addRow("%d stays", v) << v << 12 << v;
-    for (int v = 6; v <= 10; ++v)
-        QTest::addRow("%d is ten past", v) << v << 12 << 10;
-    QTest::newRow("61") << 61 << 1 << 5;
-    QTest::newRow("359") << 359 << 6 << 0;
-    QTest::newRow("715") << 715 << 11 << 55;
-    for (int v = 716; v <= 720; ++v)
-        QTest::addRow("%d is twelve", v) << v << 12 << 0;
+// The yellow digits as the child reads them.
+QString TestMoveHandsWindow::target() const {
+    return find<kit::Label>("targetHour")->text() + find<kit::Label>("targetColon")->text() +
+           find<kit::Label>("targetMinute")->text();
 }
 
-void TestMoveHandsWindow::handsForMinutesRoundsUpOffTheStep() {
-    QFETCH(int, value);
-    QFETCH(int, hour);
-    QFETCH(int, minute);
-    const HandsReading hands = handsForMinutes(value);
-    QCOMPARE(hands.hour, hour);
-    QCOMPARE(hands.minute, minute);
-    QCOMPARE(hands.minutes % 720, (hour % 12) * 60 + minute);
+// The time the drawn hands show, "h:mm", read from where they point.
+QString TestMoveHandsWindow::handsRead() const {
+    const int minute = qRound(angleOf(*hand("minuteHand")) / 6.0) % 60;
+    int hour = qRound((angleOf(*hand("hourHand")) - minute / 2.0) / 30.0) % 12;
+    if (hour == 0)
+        hour = 12;
+    return QStringLiteral("%1:%2").arg(hour).arg(minute, 2, 10, QLatin1Char('0'));
+}
+
+// Squares coloured so far, which must be the first ones of the grid.
+int TestMoveHandsWindow::squaresColoured() const {
+    int count = 0;
+    while (count < MoveHandsWindow::kScoreSquares && square(count)->backColor() == kYellow)
+        ++count;
+    for (int i = count; i < MoveHandsWindow::kScoreSquares; ++i) {
+        if (square(i)->backColor() != m_emptySquare)
+            return -1;
+    }
+    return count;
 }
 
 void TestMoveHandsWindow::scrollValuePlacesTheHands_data() {
@@ -141,17 +181,17 @@ void TestMoveHandsWindow::scrollValuePlacesTheHands() {
     open({0.0, 0.0, pick(200, 720)});
     setScroll(360);
     setScroll(value);
-    QCOMPARE(m_window->handsHour(), shown / 60 == 0 ? 12 : shown / 60);
-    QCOMPARE(m_window->handsMinute(), shown % 60);
+    kit::LineWidget* minuteHand = hand("minuteHand");
+    kit::LineWidget* hourHand = hand("hourHand");
     const QPointF minuteTip = core::handTip({103, 103}, 100, 6.0 * shown);
     const QPointF hourTip = core::handTip({103, 103}, 70, shown / 2.0);
-    QVERIFY_TIP(m_window->minuteHand, minuteTip.x(), minuteTip.y());
-    QVERIFY_TIP(m_window->hourHand, hourTip.x(), hourTip.y());
-    QCOMPARE(m_window->minuteHand->x2(), 103.0f);
-    QCOMPARE(m_window->hourHand->y2(), 103.0f);
+    QVERIFY_TIP(minuteHand, minuteTip.x(), minuteTip.y());
+    QVERIFY_TIP(hourHand, hourTip.x(), hourTip.y());
+    QCOMPARE(minuteHand->x2(), 103.0f);
+    QCOMPARE(hourHand->y2(), 103.0f);
 
     // Red hour hand under the blue minute hand, on the face.
-    const QImage surface = m_window->face->surface();
+    const QImage surface = face()->surface();
     const QPointF minuteMid = core::handTip({103, 103}, 60, 6.0 * shown);
     const QPointF hourMid = core::handTip({103, 103}, 50, shown / 2.0);
     QCOMPARE(surface.pixelColor(qRound(minuteMid.x()), qRound(minuteMid.y())), QColor(0, 0, 255));
@@ -164,80 +204,70 @@ void TestMoveHandsWindow::loadDrawsATargetAndOpensAtARandomTime() {
     // opening time, 7:17, which the hands show as 7:20.
     open({pick(33, 60), pick(35, 60), pick(0, 12), pick(437, 720)});
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Mou les agulles..."));
-    QCOMPARE(m_window->targetHour->text(), QStringLiteral("00"));
-    QCOMPARE(m_window->targetMinute->text(), QStringLiteral("35"));
-    QCOMPARE(m_window->targetColon->text(), QStringLiteral(":"));
-    QCOMPARE(m_window->level(), 4);
-    QCOMPARE(m_window->score(), 0);
-    QCOMPARE(m_window->handsScrollBar->value(), 0);
-    QCOMPARE(m_window->handsHour(), 7);
-    QCOMPARE(m_window->handsMinute(), 20);
-    QCOMPARE(m_window->face->bitmap().toImage(), kit::picture("face_script").toImage());
+    QCOMPARE(target(), QStringLiteral("12:35"));
+    QCOMPARE(squaresColoured(), 0);
+    QCOMPARE(bar()->value(), 0);
+    QCOMPARE(handsRead(), QStringLiteral("7:20"));
+    QCOMPARE(face()->bitmap().toImage(), kit::picture("face_script").toImage());
     // The box behind shows its frame round the face and nothing else.
-    QCOMPARE(m_window->face->geometry(), m_window->faceBorder->geometry().adjusted(2, 2, -2, -2));
-    QVERIFY(m_window->face->geometry().bottom() < m_window->handsScrollBar->y());
+    QCOMPARE(face()->geometry(),
+             find<kit::PictureBox>("faceBorder")->geometry().adjusted(2, 2, -2, -2));
+    QVERIFY(face()->geometry().bottom() < bar()->y());
     // The bar has the keys from the start.
     m_window->activateWindow();
-    QTRY_VERIFY(m_window->handsScrollBar->hasFocus());
+    QTRY_VERIFY(bar()->hasFocus());
 }
 
 void TestMoveHandsWindow::rightAnswerScoresAndStartsAgainWrongOneChangesNothing() {
     open({pick(35, 60), pick(0, 12), pick(437, 720)});
     // Not yet: 12:30 is not 12:35, and nothing is drawn or coloured.
     setScroll(30);
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
+    pressOk();
     QCOMPARE(m_script.drawsTaken, 3);
-    QCOMPARE(m_window->score(), 0);
-    QCOMPARE(m_window->targetMinute->text(), QStringLiteral("35"));
-    QCOMPARE(m_window->handsScrollBar->value(), 30);
-    QCOMPARE(m_window->handsMinute(), 30);
-    QCOMPARE(m_window->scoreSquares[0]->backColor(), m_window->emptySquareColor());
+    QCOMPARE(squaresColoured(), 0);
+    QCOMPARE(target(), QStringLiteral("12:35"));
+    QCOMPARE(bar()->value(), 30);
+    QCOMPARE(handsRead(), QStringLiteral("12:30"));
 
-    // "00":"35" is twelve thirty-five.
+    // The next target is again on the five-minute step.
     setScroll(35);
     m_script.draws = {pick(40, 60), pick(9, 12)};
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
+    pressOk();
     QVERIFY(m_script.draws.empty());
-    QCOMPARE(m_window->score(), 1);
-    QCOMPARE(m_window->scoreSquares[0]->backColor(), QColor(255, 255, 0));
-    QCOMPARE(m_window->scoreSquares[1]->backColor(), m_window->emptySquareColor());
-    QCOMPARE(m_window->targetHour->text(), QStringLiteral("09"));
-    QCOMPARE(m_window->targetMinute->text(), QStringLiteral("40"));
-    QCOMPARE(m_window->level(), 4);
-    QCOMPARE(m_window->handsScrollBar->value(), 0);
-    QCOMPARE(m_window->handsHour(), 12);
-    QCOMPARE(m_window->handsMinute(), 0);
-    QVERIFY_TIP(m_window->minuteHand, 103, 3);
-    QVERIFY_TIP(m_window->hourHand, 103, 33);
-    const QPoint square = m_window->scoreSquares[0]->mapTo(m_window, QPoint(11, 11));
-    QCOMPARE(m_window->grab().toImage().pixelColor(square), QColor(255, 255, 0));
+    QCOMPARE(squaresColoured(), 1);
+    QCOMPARE(target(), QStringLiteral("09:40"));
+    QCOMPARE(bar()->value(), 0);
+    QCOMPARE(handsRead(), QStringLiteral("12:00"));
+    QVERIFY_TIP(hand("minuteHand"), 103, 3);
+    QVERIFY_TIP(hand("hourHand"), 103, 33);
+    const QPoint inSquare = square(0)->mapTo(m_window, QPoint(11, 11));
+    QCOMPARE(m_window->grab().toImage().pixelColor(inSquare), kYellow);
     QVERIFY(m_script.messages.isEmpty());
 }
 
-void TestMoveHandsWindow::minuteWithAndWithoutLeadingZeroBothMatch() {
+void TestMoveHandsWindow::minuteAfterAnAnswerAndAfterAnIconBothMatch() {
     open({pick(0, 60), pick(0, 12), pick(100, 720)});
     setScroll(5);
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
-    QCOMPARE(m_window->score(), 0);
+    pressOk();
+    QCOMPARE(squaresColoured(), 0);
     // Twelve o'clock is right; the next target is five past twelve.
     setScroll(0);
     m_script.draws = {pick(5, 60), pick(0, 12)};
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
-    QCOMPARE(m_window->targetMinute->text(), QStringLiteral("05"));
+    pressOk();
+    QCOMPARE(find<kit::Label>("targetMinute")->text(), QStringLiteral("05"));
     setScroll(5);
     m_script.draws = {pick(20, 60), pick(4, 12)};
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
-    QCOMPARE(m_window->score(), 2);
+    pressOk();
+    QCOMPARE(squaresColoured(), 2);
 
-    // The five-minute icon writes the minute bare.
+    // The five-minute icon writes the minute with two digits too.
     setScroll(5);
     m_script.draws = {pick(0, 13), pick(5, 60)};
-    QTest::mouseClick(m_window->everyFiveMinutesIcon, Qt::LeftButton);
-    QCOMPARE(m_window->targetHour->text(), QStringLiteral("12"));
-    QCOMPARE(m_window->targetMinute->text(), QStringLiteral("5"));
+    QTest::mouseClick(find<kit::PictureBox>("everyFiveMinutesIcon"), Qt::LeftButton);
+    QCOMPARE(target(), QStringLiteral("12:05"));
     m_script.draws = {pick(50, 60), pick(7, 12)};
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
-    QCOMPARE(m_window->score(), 3);
+    pressOk();
+    QCOMPARE(squaresColoured(), 3);
     QVERIFY(m_script.draws.empty());
 }
 
@@ -245,23 +275,26 @@ void TestMoveHandsWindow::stepIconChangesTargetAndLevelOnly_data() {
     QTest::addColumn<QString>("icon");
     QTest::addColumn<QList<double>>("draws");
     QTest::addColumn<QString>("prompt");
-    QTest::addColumn<int>("level");
     QTest::addColumn<QString>("hour");
     QTest::addColumn<QString>("minute");
     QTest::addColumn<QList<double>>("nextDraws");
     QTest::addColumn<QString>("nextMinute");
     QTest::newRow("every hour") << "everyHourIcon" << QList<double>{pick(7, 13)}
-                                << "Rellotge, cada hora" << 1 << "07"
-                                << "0" << QList<double>{pick(3, 12)} << "00";
-    QTest::newRow("every half hour") << "everyHalfHourIcon" << QList<double>{pick(12, 13)}
-                                     << "Rellotge, cada mitja hora" << 2 << "12"
-                                     << "30" << QList<double>{pick(3, 12)} << "30";
+                                << "Rellotge, cada hora"
+                                << "07"
+                                << "00" << QList<double>{pick(3, 12)} << "00";
+    QTest::newRow("every half hour")
+        << "everyHalfHourIcon" << QList<double>{pick(12, 13)} << "Rellotge, cada mitja hora"
+        << "12"
+        << "30" << QList<double>{pick(3, 12)} << "30";
     QTest::newRow("every quarter") << "everyQuarterIcon" << QList<double>{pick(1, 13), pick(2, 3)}
-                                   << "Rellotge, cada quart de hora" << 3 << "01"
+                                   << "Rellotge, cada quart de hora"
+                                   << "01"
                                    << "45" << QList<double>{pick(0, 3), pick(3, 12)} << "15";
     QTest::newRow("every five minutes")
         << "everyFiveMinutesIcon" << QList<double>{pick(10, 13), pick(52, 60), pick(50, 60)}
-        << "Rellotge, cada cinc minuts" << 4 << "10"
+        << "Rellotge, cada cinc minuts"
+        << "10"
         << "50" << QList<double>{pick(59, 60), pick(0, 60), pick(3, 12)} << "00";
 }
 
@@ -269,7 +302,6 @@ void TestMoveHandsWindow::stepIconChangesTargetAndLevelOnly() {
     QFETCH(QString, icon);
     QFETCH(QList<double>, draws);
     QFETCH(QString, prompt);
-    QFETCH(int, level);
     QFETCH(QString, hour);
     QFETCH(QString, minute);
     QFETCH(QList<double>, nextDraws);
@@ -277,34 +309,64 @@ void TestMoveHandsWindow::stepIconChangesTargetAndLevelOnly() {
     open({pick(35, 60), pick(0, 12), pick(437, 720)});
     setScroll(35);
     m_script.draws = {pick(10, 60), pick(2, 12)};
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
+    pressOk();
     setScroll(250);
 
     m_script.draws.assign(draws.begin(), draws.end());
-    auto* box = m_window->findChild<kit::PictureBox*>(icon);
-    QVERIFY(box);
-    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(child<kit::PictureBox>(*m_window, icon), Qt::LeftButton);
     QVERIFY(m_script.draws.empty());
     QCOMPARE(m_script.messages, QStringList{prompt});
     QCOMPARE(m_titles, QStringList{QStringLiteral("Compte¡")});
-    QCOMPARE(m_window->level(), level);
-    QCOMPARE(m_window->targetHour->text(), hour);
-    QCOMPARE(m_window->targetMinute->text(), minute);
-    QCOMPARE(m_window->handsScrollBar->value(), 250);
-    QCOMPARE(m_window->handsHour(), 4);
-    QCOMPARE(m_window->handsMinute(), 10);
-    QCOMPARE(m_window->score(), 1);
+    QCOMPARE(target(), hour + ':' + minute);
+    QCOMPARE(bar()->value(), 250);
+    QCOMPARE(handsRead(), QStringLiteral("4:10"));
+    QCOMPARE(squaresColoured(), 1);
 
-    // Answered, the next target keeps the step and writes two digits.
+    // Answered, the next target keeps the step (its draws say which) and
+    // writes two digits.
     const int h = hour.toInt() % 12;
     setScroll(h * 60 + minute.toInt());
     m_script.draws.assign(nextDraws.begin(), nextDraws.end());
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
+    pressOk();
     QVERIFY(m_script.draws.empty());
-    QCOMPARE(m_window->score(), 2);
-    QCOMPARE(m_window->level(), level);
-    QCOMPARE(m_window->targetHour->text(), QStringLiteral("03"));
-    QCOMPARE(m_window->targetMinute->text(), nextMinute);
+    QCOMPARE(squaresColoured(), 2);
+    QCOMPARE(target(), QStringLiteral("03:") + nextMinute);
+}
+
+void TestMoveHandsWindow::targetShowsTwoDigitsAndTwelveAsTwelve_data() {
+    QTest::addColumn<QString>("control"); // what the child presses
+    QTest::addColumn<QList<double>>("draws");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("rightAt"); // minutes after twelve that answer it
+    QTest::addColumn<QList<double>>("nextDraws");
+    QTest::newRow("hour icon at twelve") << "everyHourIcon" << QList<double>{pick(0, 13)} << "12:00"
+                                         << 0 << QList<double>{pick(5, 12)};
+    QTest::newRow("five-minute icon at five past")
+        << "everyFiveMinutesIcon" << QList<double>{pick(9, 13), pick(5, 60)} << "09:05" << 545
+        << QList<double>{pick(0, 60), pick(5, 12)};
+    QTest::newRow("right answer, then twelve")
+        << "okButton" << QList<double>{pick(20, 60), pick(0, 12)} << "12:20" << 20
+        << QList<double>{pick(0, 60), pick(5, 12)};
+}
+
+void TestMoveHandsWindow::targetShowsTwoDigitsAndTwelveAsTwelve() {
+    QFETCH(QString, control);
+    QFETCH(QList<double>, draws);
+    QFETCH(QString, shown);
+    QFETCH(int, rightAt);
+    QFETCH(QList<double>, nextDraws);
+    open({pick(35, 60), pick(3, 12), pick(437, 720)});
+    setScroll(215); // 3:35, right for the first target
+    m_script.draws.assign(draws.begin(), draws.end());
+    QTest::mouseClick(child<QWidget>(*m_window, control), Qt::LeftButton);
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(target(), shown);
+    const int before = squaresColoured();
+    setScroll(rightAt);
+    m_script.draws.assign(nextDraws.begin(), nextDraws.end());
+    pressOk();
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(squaresColoured(), before + 1);
 }
 
 void TestMoveHandsWindow::faceIconChangesOnlyTheFace() {
@@ -312,43 +374,37 @@ void TestMoveHandsWindow::faceIconChangesOnlyTheFace() {
                            "face_picnic",         "face_24h",    "face_roman_picnic"};
     open({pick(35, 60), pick(8, 12), pick(437, 720)});
     setScroll(515);
-    const float tipX = m_window->minuteHand->x1();
+    const float tipX = hand("minuteHand")->x1();
     for (int i : {2, 0, 5, 4, 3, 1}) {
-        QTest::mouseClick(m_window->faceIcons[i], Qt::LeftButton);
-        QCOMPARE(m_window->face->bitmap().toImage(), kit::picture(faces[i]).toImage());
+        QTest::mouseClick(child<kit::PictureBox>(*m_window, "faceIcons", i), Qt::LeftButton);
+        QCOMPARE(face()->bitmap().toImage(), kit::picture(faces[i]).toImage());
     }
     QCOMPARE(m_script.drawsTaken, 3);
-    QCOMPARE(m_window->targetHour->text(), QStringLiteral("08"));
-    QCOMPARE(m_window->targetMinute->text(), QStringLiteral("35"));
-    QCOMPARE(m_window->level(), 4);
-    QCOMPARE(m_window->handsScrollBar->value(), 515);
-    QCOMPARE(m_window->minuteHand->x1(), tipX);
-    // Still right after all that.
+    QCOMPARE(target(), QStringLiteral("08:35"));
+    QCOMPARE(bar()->value(), 515);
+    QCOMPARE(hand("minuteHand")->x1(), tipX);
+    // Still right after all that, and still on the five-minute step.
     m_script.draws = {pick(0, 60), pick(0, 12)};
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
-    QCOMPARE(m_window->score(), 1);
+    pressOk();
+    QCOMPARE(squaresColoured(), 1);
 }
 
 void TestMoveHandsWindow::twentyEighthAnswerStartsANewRound() {
     open({pick(5, 60), pick(1, 12), pick(437, 720)});
     for (int answer = 1; answer <= 28; ++answer) {
-        const int hour = static_cast<int>(m_window->targetHour->number()) % 12;
-        setScroll(hour * 60 + static_cast<int>(m_window->targetMinute->number()));
+        const int hour = find<kit::Label>("targetHour")->text().toInt() % 12;
+        setScroll(hour * 60 + find<kit::Label>("targetMinute")->text().toInt());
         m_script.draws = {pick(5 * (answer % 12), 60), pick(answer % 12, 12)};
-        QTest::mouseClick(m_window->okButton, Qt::LeftButton);
+        pressOk();
         QVERIFY(m_script.draws.empty());
-        if (answer == 27) {
-            for (kit::PictureBox* square : m_window->scoreSquares)
-                QCOMPARE(square->backColor(), QColor(255, 255, 0));
-        }
+        if (answer == 27)
+            QCOMPARE(squaresColoured(), 27);
     }
-    QCOMPARE(m_window->score(), 1);
+    QCOMPARE(squaresColoured(), 1);
     const QImage shot = m_window->grab().toImage();
     for (int i = 0; i < MoveHandsWindow::kScoreSquares; ++i) {
-        const QColor expected = i == 0 ? QColor(255, 255, 0) : m_window->emptySquareColor();
-        QCOMPARE(m_window->scoreSquares[i]->backColor(), expected);
-        QCOMPARE(shot.pixelColor(m_window->scoreSquares[i]->mapTo(m_window, QPoint(11, 11))),
-                 expected);
+        const QColor expected = i == 0 ? kYellow : m_emptySquare;
+        QCOMPARE(shot.pixelColor(square(i)->mapTo(m_window, QPoint(11, 11))), expected);
     }
 }
 
@@ -356,85 +412,165 @@ void TestMoveHandsWindow::pullingTheMinuteHandMovesTheScrollBar() {
     open({pick(35, 60), pick(0, 12), 0.0});
     // A press beside the hand takes nothing.
     drag({30, 45});
-    QCOMPARE(m_window->handsScrollBar->value(), 0);
-    QCOMPARE(m_window->handsMinute(), 0);
+    QCOMPARE(bar()->value(), 0);
+    QCOMPARE(handsRead(), QStringLiteral("12:00"));
 
     drag({0, 5, 10, 15});
-    QCOMPARE(m_window->handsScrollBar->value(), 15);
-    QCOMPARE(m_window->handsHour(), 12);
-    QCOMPARE(m_window->handsMinute(), 15);
+    QCOMPARE(bar()->value(), 15);
+    QCOMPARE(handsRead(), QStringLiteral("12:15"));
     // On round past twelve: one o'clock and on.
     drag({15, 25, 35, 45, 55, 0, 5, 10});
-    QCOMPARE(m_window->handsScrollBar->value(), 70);
-    QCOMPARE(m_window->handsHour(), 1);
-    QCOMPARE(m_window->handsMinute(), 10);
+    QCOMPARE(bar()->value(), 70);
+    QCOMPARE(handsRead(), QStringLiteral("1:10"));
     // And back past twelve to the hour before, off the step rounding up.
     drag({10, 0, 50, 43});
-    QCOMPARE(m_window->handsScrollBar->value(), 43);
-    QCOMPARE(m_window->handsHour(), 12);
-    QCOMPARE(m_window->handsMinute(), 45);
+    QCOMPARE(bar()->value(), 43);
+    QCOMPARE(handsRead(), QStringLiteral("12:45"));
     const QPointF tip = core::handTip({103, 103}, 100, 270);
-    QVERIFY_TIP(m_window->minuteHand, tip.x(), tip.y());
+    QVERIFY_TIP(hand("minuteHand"), tip.x(), tip.y());
     // Never below twelve o'clock.
     drag({45, 30, 15, 0, 55, 50});
-    QCOMPARE(m_window->handsScrollBar->value(), 0);
+    QCOMPARE(bar()->value(), 0);
     // Then straight to the answer.
     setScroll(35);
     m_script.draws = {pick(0, 60), pick(0, 12)};
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
-    QCOMPARE(m_window->score(), 1);
+    pressOk();
+    QCOMPARE(squaresColoured(), 1);
 }
 
 void TestMoveHandsWindow::pullingToTheBarsOwnValueStillMovesTheHands() {
     // Opens at 12:10 with the bar at 0: pulled back to twelve, the bar keeps
     // its value and the hands must still come with it.
     open({pick(35, 60), pick(0, 12), pick(10, 720)});
-    QCOMPARE(m_window->handsMinute(), 10);
+    QCOMPARE(handsRead(), QStringLiteral("12:10"));
     drag({10, 5, 0});
-    QCOMPARE(m_window->handsScrollBar->value(), 0);
-    QCOMPARE(m_window->handsMinute(), 0);
-    QVERIFY_TIP(m_window->minuteHand, 103, 3);
+    QCOMPARE(bar()->value(), 0);
+    QCOMPARE(handsRead(), QStringLiteral("12:00"));
+    QVERIFY_TIP(hand("minuteHand"), 103, 3);
 }
 
 void TestMoveHandsWindow::scrollBarAnswersKeysAndAccessibility() {
     open({pick(35, 60), pick(0, 12), pick(437, 720)});
-    QScrollBar* bar = m_window->handsScrollBar;
+    QScrollBar* handsBar = bar();
     // Right goes forward, Left back, as the arrows point.
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(bar, Qt::Key_Right);
-    QTest::keyClick(bar, Qt::Key_Left);
-    QCOMPARE(bar->value(), 10);
-    QCOMPARE(m_window->handsMinute(), 10);
-    QTest::keyClick(bar, Qt::Key_Down);
-    QCOMPARE(bar->value(), 15);
-    QTest::keyClick(bar, Qt::Key_End);
-    QCOMPARE(m_window->handsHour(), 12);
-    QCOMPARE(m_window->handsMinute(), 0);
+        QTest::keyClick(handsBar, Qt::Key_Right);
+    QTest::keyClick(handsBar, Qt::Key_Left);
+    QCOMPARE(handsBar->value(), 10);
+    QCOMPARE(handsRead(), QStringLiteral("12:10"));
+    QTest::keyClick(handsBar, Qt::Key_Down);
+    QCOMPARE(handsBar->value(), 15);
+    QTest::keyClick(handsBar, Qt::Key_End);
+    QCOMPARE(handsRead(), QStringLiteral("12:00"));
 
-    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(bar);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(handsBar);
     QVERIFY(access);
     QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Mou les agulles"));
     QAccessibleValueInterface* value = access->valueInterface();
     QVERIFY(value);
     QCOMPARE(value->maximumValue().toInt(), 720);
     value->setCurrentValue(35);
-    QCOMPARE(bar->value(), 35);
-    QCOMPARE(m_window->handsMinute(), 35);
+    QCOMPARE(handsBar->value(), 35);
+    QCOMPARE(handsRead(), QStringLiteral("12:35"));
     m_script.draws = {pick(0, 60), pick(0, 12)};
-    QTest::mouseClick(m_window->okButton, Qt::LeftButton);
-    QCOMPARE(m_window->score(), 1);
+    pressOk();
+    QCOMPARE(squaresColoured(), 1);
 
-    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_window->scoreGrid);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(find<QWidget>("scoreGrid"));
     QVERIFY(grid);
     QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Quadres d'encerts"));
     // A screen reader reads the digits as they stand: hour, colon, minute.
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window);
-    const auto place = [window](QWidget* label) {
-        return window->indexOfChild(QAccessible::queryAccessibleInterface(label));
+    const auto place = [this, window](const char* label) {
+        return window->indexOfChild(QAccessible::queryAccessibleInterface(find<QWidget>(label)));
     };
-    QVERIFY(place(m_window->targetHour) >= 0);
-    QVERIFY(place(m_window->targetHour) < place(m_window->targetColon));
-    QVERIFY(place(m_window->targetColon) < place(m_window->targetMinute));
+    QVERIFY(place("targetHour") >= 0);
+    QVERIFY(place("targetHour") < place("targetColon"));
+    QVERIFY(place("targetColon") < place("targetMinute"));
+}
+
+void TestMoveHandsWindow::tabGoesInReadingOrderThroughNamedButtons() {
+    open({pick(35, 60), pick(3, 12), pick(437, 720)});
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(focused(), QStringLiteral("handsScrollBar"));
+    // The window rings the bar while it has the keys, and only then.
+    const auto ringed = [this] {
+        const QRect around = bar()->geometry().adjusted(-3, -3, 3, 3);
+        return m_window->grab().toImage().pixelColor(around.left(), around.center().y()) ==
+               QColor(255, 221, 0);
+    };
+    QVERIFY(ringed());
+    key(Qt::Key_Tab);
+    QVERIFY(!ringed());
+    const QStringList order{"faceIcons0",           "faceIcons1",        "faceIcons2",
+                            "faceIcons3",           "faceIcons4",        "faceIcons5",
+                            "handsScrollBar",       "everyHalfHourIcon", "everyHourIcon",
+                            "everyFiveMinutesIcon", "everyQuarterIcon",  "okButton"};
+    const QStringList names{"Esfera 1",  "Esfera 2",         "Esfera 3",   "Esfera 4",
+                            "Esfera 5",  "Esfera 6",         "",           "Cada mitja hora",
+                            "Cada hora", "Cada cinc minuts", "Cada quart", ""};
+    find<QWidget>("faceIcons0")->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < order.size(); ++i) {
+        QCOMPARE(focused(), order[i]);
+        if (!names[i].isEmpty()) {
+            QAccessibleInterface* access =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            QCOMPARE(access->role(), QAccessible::Button);
+            QCOMPARE(access->text(QAccessible::Name), names[i]);
+        }
+        key(Qt::Key_Tab);
+    }
+    // The arrows stay within the face column and the step row.
+    find<QWidget>("faceIcons5")->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Down);
+    QCOMPARE(focused(), QStringLiteral("faceIcons5"));
+    key(Qt::Key_Up);
+    QCOMPARE(focused(), QStringLiteral("faceIcons4"));
+    find<QWidget>("everyQuarterIcon")->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Left);
+    QCOMPARE(focused(), QStringLiteral("everyFiveMinutesIcon"));
+    QCOMPARE(m_script.drawsTaken, 3);
+}
+
+void TestMoveHandsWindow::playsARoundWithKeysOnly() {
+    open({pick(35, 60), pick(3, 12), pick(437, 720)});
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // A face: back from the bar to the last icon, then up one.
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Space);
+    QCOMPARE(face()->bitmap().toImage(), kit::picture("face_roman_picnic").toImage());
+    key(Qt::Key_Up);
+    key(Qt::Key_Return);
+    QCOMPARE(face()->bitmap().toImage(), kit::picture("face_24h").toImage());
+
+    // A step: on past the bar to the row of icons, along to every hour.
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Right);
+    m_script.draws = {pick(3, 13)};
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(m_script.messages, QStringList{QStringLiteral("Rellotge, cada hora")});
+    QCOMPARE(target(), QStringLiteral("03:00"));
+
+    // The hands to three o'clock, then "ok" by Space and, for twelve, Enter.
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    for (int i = 0; i < 36; ++i)
+        key(Qt::Key_Right);
+    QCOMPARE(handsRead(), QStringLiteral("3:00"));
+    for (int i = 0; i < 5; ++i)
+        key(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("okButton"));
+    m_script.draws = {pick(0, 12)};
+    key(Qt::Key_Space);
+    QCOMPARE(squaresColoured(), 1);
+    QCOMPARE(target(), QStringLiteral("12:00"));
+    m_script.draws = {pick(8, 12)};
+    key(Qt::Key_Return);
+    QVERIFY(m_script.draws.empty());
+    QCOMPARE(squaresColoured(), 2);
+    QCOMPARE(target(), QStringLiteral("08:00"));
 }
 
 QTEST_MAIN(TestMoveHandsWindow)
