@@ -147,6 +147,10 @@ void WriteTimeWindow::showNewQuestion() {
     const QString row = core::phraseList().value(m_round.questionRow());
     m_question = core::rowTail(row);
     m_hands.show(core::rowHour(row), core::rowMinute(row));
+    // Letters typed for the last question would never be checked again, and
+    // its help would give a wrong answer.
+    m_ui.answerBox->clear();
+    m_ui.helpAnswer->clear();
 }
 
 void WriteTimeWindow::checkAnswer(int key) {
@@ -195,12 +199,10 @@ void WriteTimeWindow::useChosenFont() {
 }
 
 void WriteTimeWindow::countSolved() {
-    m_ui.answerBox->clear();
     // Past the top bar the count goes on with nothing left to colour.
     if (const std::optional<core::SolvedBar> bar = m_round.solve())
         m_ui.bars[std::size_t(bar->index)]->setBackColor(bar->helped ? kSolvedHelped
                                                                      : kSolvedAlone);
-    m_ui.helpAnswer->clear();
     showNewQuestion();
 }
 
