@@ -6,12 +6,16 @@
 #include "kit/label.h"
 #include "kit/picture_box.h"
 #include "kit/pictures.h"
+#include "kit/pressable.h"
 #include "kit/text_box.h"
 #include "kit/units.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -19,6 +23,9 @@ namespace {
 const QColor kBarGrey = kit::rgb(192, 192, 192);
 const QColor kSolvedAlone = kit::rgb(255, 255, 0);
 const QColor kSolvedHelped = kit::rgb(128, 0, 0);
+
+// How far the focus ring stands out around a push button.
+constexpr int kRingMargin = 6;
 
 QPushButton* button(QWidget& parent, const QString& name, const QString& caption, const QFont& font,
                     const QRect& twips) {
@@ -33,12 +40,69 @@ QPixmap face(int index) {
     return kit::picture(QString::fromLatin1(core::kWriteTimeFaces[std::size_t(index)]));
 }
 
+// This window's push buttons are a dozen pixels high, too small for the focus
+// ring inside them, so the ring is drawn around the focused one, over its
+// neighbours. Enter presses them as Space does.
+class PushButtonKeys final : public QWidget {
+public:
+    PushButtonKeys(QWidget& window, const std::vector<QPushButton*>& buttons) : QWidget(&window) {
+        setObjectName(QStringLiteral("pushButtonFocusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+        for (QPushButton* b : buttons)
+            b->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto& pushButton = static_cast<QPushButton&>(*watched);
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            ringAround(pushButton); // whatever the key, the child is on the keyboard now
+            const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+            if (enter && !key.isAutoRepeat() &&
+                (key.modifiers() == Qt::NoModifier || key.modifiers() == Qt::KeypadModifier)) {
+                pushButton.click();
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+            if (static_cast<const QFocusEvent&>(*event).reason() != Qt::MouseFocusReason)
+                ringAround(pushButton);
+            break;
+        case QEvent::FocusOut:
+            hide();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        kit::paintFocusRing(painter, rect());
+    }
+
+private:
+    void ringAround(const QPushButton& pushButton) {
+        setGeometry(
+            pushButton.geometry().adjusted(-kRingMargin, -kRingMargin, kRingMargin, kRingMargin));
+        raise();
+        show();
+    }
+};
+
 } // namespace
 
 WriteTimeWindow::WriteTimeWindow(core::Seams seams)
     : ActivityWindow(kit::Window::WriteTime, std::move(seams)) {
     buildControls();
     buildBars();
+    setKeyboardPath();
 
     connect(m_ui.helpButton, &QPushButton::clicked, this, &WriteTimeWindow::askForHelp);
     connect(m_ui.skipButton, &QPushButton::clicked, this, &WriteTimeWindow::skipQuestion);
@@ -66,6 +130,7 @@ void WriteTimeWindow::buildControls() {
     m_ui.helpButton =
         button(*this, QStringLiteral("helpButton"), QStringLiteral("ajut=F1"),
                kit::font(QStringLiteral("Courier New"), 15.75, true), QRect(105, 60, 1905, 375));
+    m_ui.helpButton->setAccessibleName(QStringLiteral("Ajut, F1"));
 
     m_ui.helpAnswer = new kit::TextBox(this, QStringLiteral("helpAnswer"));
     m_ui.helpAnswer->setFont(courier);
@@ -75,6 +140,7 @@ void WriteTimeWindow::buildControls() {
     m_ui.skipButton = button(*this, QStringLiteral("skipButton"), QStringLiteral(">>>>>>>>"),
                              kit::font(QStringLiteral("Arial"), 8.25), QRect(120, 450, 1875, 195));
     m_ui.skipButton->setAccessibleName(QStringLiteral("Una altra hora"));
+    m_ui.skipButton->setToolTip(QStringLiteral("Passa a una altra hora"));
 
     m_ui.skipArea = new kit::Label(this, QStringLiteral("skipArea"));
     m_ui.skipArea->setTransparent(true);
@@ -82,7 +148,10 @@ void WriteTimeWindow::buildControls() {
     m_ui.skipArea->setGeometry(kit::twipsRect(2235, 690, 1425, 375));
 
     m_ui.clock = new kit::PictureBox(this, QStringLiteral("clock"));
+    // A button before it has a name: naming it makes screen readers look.
+    m_ui.clock->makeButton();
     m_ui.clock->setAccessibleName(QStringLiteral("Escolta l'hora"));
+    m_ui.clock->setToolTip(QStringLiteral("Escolta l'hora"));
     m_ui.clock->setScale(kit::PictureBox::Scale::Pixels);
     m_ui.clock->setGeometry(kit::twipsRect(3000, 1080, 3240, 3195));
     m_ui.hourHand =
@@ -97,6 +166,7 @@ void WriteTimeWindow::buildControls() {
             button(*this, QStringLiteral("faceButtons%1").arg(i), QStringLiteral("..."), small,
                    QRect(495 + 630 * i, 4500, 615, 210));
         faceButton->setAccessibleName(QStringLiteral("Esfera %1").arg(i + 1));
+        faceButton->setToolTip(QStringLiteral("Canvia l'esfera del rellotge"));
         m_ui.faceButtons[std::size_t(i)] = faceButton;
     }
 
@@ -140,6 +210,35 @@ void WriteTimeWindow::buildBars() {
         bar->setGeometry(kit::twipsRect(0, 4320 - 90 * i - kColumnTop, 1785, 75));
         m_ui.bars[std::size_t(i)] = bar;
     }
+}
+
+void WriteTimeWindow::setKeyboardPath() {
+    // A click on the clock only speaks, so it leaves the focus where the
+    // child is typing; Tab still reaches it.
+    m_ui.clock->setFocusPolicy(Qt::TabFocus);
+
+    // Reading order. The invisible skip area stays out: the skip button
+    // beside it does the same.
+    std::vector<QPushButton*> pushButtons{m_ui.helpButton, m_ui.skipButton};
+    std::vector<QWidget*> faceRow;
+    QWidget* previous = m_ui.helpButton;
+    for (QWidget* next :
+         {static_cast<QWidget*>(m_ui.helpAnswer), static_cast<QWidget*>(m_ui.skipButton),
+          static_cast<QWidget*>(m_ui.clock)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QPushButton* faceButton : m_ui.faceButtons) {
+        setTabOrder(previous, faceButton);
+        previous = faceButton;
+        pushButtons.push_back(faceButton);
+        faceRow.push_back(faceButton);
+    }
+    setTabOrder(previous, m_ui.answerBox);
+    new kit::ArrowKeyGrid(this, {faceRow});
+    new PushButtonKeys(*this, pushButtons);
+    keepFontListInReach();
+    m_ui.answerBox->setFocus();
 }
 
 void WriteTimeWindow::showNewQuestion() {
@@ -212,6 +311,11 @@ void WriteTimeWindow::changeEvent(QEvent* event) {
         activated();
 }
 
+void WriteTimeWindow::resizeEvent(QResizeEvent* event) {
+    ActivityWindow::resizeEvent(event);
+    keepFontListInReach();
+}
+
 void WriteTimeWindow::activated() {
     kit::centre(*this);
     // The system's families, once: they do not change while the window is
@@ -221,4 +325,14 @@ void WriteTimeWindow::activated() {
     if (m_ui.fontList->count() > 0)
         m_ui.fontList->setCurrentIndex(0);
     m_ui.answerBox->setFocus();
+}
+
+void WriteTimeWindow::keepFontListInReach() {
+    // Below the client area no one sees the font list; Tab and the arrow keys
+    // there would change the answer's letters unseen. The mouse reaches it
+    // only where it shows, and so does the keyboard.
+    const bool inView = rect().intersects(m_ui.fontList->geometry());
+    m_ui.fontList->setFocusPolicy(inView ? Qt::WheelFocus : Qt::NoFocus);
+    if (!inView && m_ui.fontList->hasFocus())
+        m_ui.answerBox->setFocus();
 }

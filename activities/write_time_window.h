@@ -26,10 +26,12 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
     void buildBars();
+    void setKeyboardPath();
 
     void showNewQuestion();
     void checkAnswer(int key);
@@ -41,6 +43,7 @@ private:
     void useChosenFont();
     void countSolved();
     void activated();
+    void keepFontListInReach();
 
     // Each widget's objectName is its name here.
     struct Widgets {
@@ -56,7 +59,7 @@ private:
         std::array<QPushButton*, core::kWriteTimeFaces.size()> faceButtons{};
         kit::Label* prompt = nullptr;
         kit::TextBox* answerBox = nullptr;
-        QComboBox* fontList = nullptr; // below the client area, yet reachable with Tab
+        QComboBox* fontList = nullptr; // below the client area
     };
     Widgets m_ui;
 

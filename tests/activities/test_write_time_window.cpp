@@ -8,6 +8,7 @@
 #include "tests/widget_lookup.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QPushButton>
@@ -73,6 +74,8 @@ private slots:
     void clockSpeaksTheQuestion();
     void activationListsFontsOnceAndFocusesTheAnswer();
     void choosingAFontChangesOnlyTheFace();
+    void tabGoesInReadingOrderAndNeverToTheHiddenFontList();
+    void aQuestionSolvedWithKeysOnly();
 
 private:
     void open(std::initializer_list<double> draws);
@@ -147,7 +150,9 @@ void TestWriteTimeWindow::opensWithItsLayout() {
     QVERIFY(answerBox()->text().isEmpty() && helpAnswer()->text().isEmpty());
     // Every control without a caption of its own tells a screen reader what it is.
     QCOMPARE(clock()->accessibleName(), QStringLiteral("Escolta l'hora"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(clock())->role(), QAccessible::Button);
     QCOMPARE(faceButton(4)->accessibleName(), QStringLiteral("Esfera 5"));
+    QVERIFY(!widget<QPushButton>("skipButton")->toolTip().isEmpty());
     QVERIFY(!widget<kit::Label>("skipArea")->accessibleName().isEmpty());
     QVERIFY(!widget<QWidget>("barColumn")->accessibleName().isEmpty());
     // The invisible skip area is what a click at its place reaches.
@@ -401,6 +406,74 @@ void TestWriteTimeWindow::choosingAFontChangesOnlyTheFace() {
     QCOMPARE(font.family(), fontList->itemText(1));
     QCOMPARE(font.pointSizeF(), 27.75);
     QVERIFY(font.bold());
+}
+
+// Tab from the answer box once went to the font list below the window, where
+// the arrow keys changed the answer's letters unseen.
+void TestWriteTimeWindow::tabGoesInReadingOrderAndNeverToTheHiddenFontList() {
+    open({row(kLesTres)});
+    const QList<QWidget*> expected{widget<QPushButton>("helpButton"),
+                                   helpAnswer(),
+                                   widget<QPushButton>("skipButton"),
+                                   clock(),
+                                   faceButton(0),
+                                   faceButton(1),
+                                   faceButton(2),
+                                   faceButton(3),
+                                   faceButton(4),
+                                   answerBox()};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    // A focused face button is marked by the ring around it, gone once the
+    // focus moves on.
+    auto* ring = widget<QWidget>("pushButtonFocusRing");
+    QTest::keyClick(answerBox(), Qt::Key_Backtab);
+    QVERIFY(ring->isVisible());
+    QCOMPARE(m_window->grab().toImage().pixelColor(faceButton(4)->geometry().center() +
+                                                   QPoint(0, -faceButton(4)->height() / 2 - 3)),
+             QColor(255, 221, 0));
+    QTest::keyClick(faceButton(4), Qt::Key_Tab);
+    QVERIFY(!ring->isVisible());
+}
+
+void TestWriteTimeWindow::aQuestionSolvedWithKeysOnly() {
+    open({row(kUnQuart), row(kTresQuarts), row(kLesTres)});
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    // Back to the clock, which says the question.
+    for (int i = 0; i < 6; ++i)
+        key(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), clock());
+    key(Qt::Key_Space);
+    QCOMPARE(m_script.spoken.size(), std::size_t(1));
+    QCOMPARE(m_script.spoken[0].text, QStringLiteral(" Un quart d'una"));
+    // The skip button by Space: a new question, the typing goes on there.
+    key(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), widget<QPushButton>("skipButton"));
+    key(Qt::Key_Space);
+    QVERIFY_TIP(hand("minuteHand"), 15, 107); // " tres quarts de quatre"
+    QCOMPARE(QApplication::focusWidget(), answerBox());
+    // The fourth face: along the row with the arrows, pressed with Enter.
+    for (int i = 0; i < 5; ++i)
+        key(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), faceButton(0));
+    for (int i = 0; i < 3; ++i)
+        key(Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), faceButton(3));
+    const QImage before = clock()->bitmap().toImage();
+    key(Qt::Key_Return);
+    QVERIFY(clock()->bitmap().toImage() != before);
+    QCOMPARE(QApplication::focusWidget(), answerBox());
+    // Help by Enter on its button, then the phrase typed.
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), widget<QPushButton>("helpButton"));
+    key(Qt::Key_Enter);
+    QCOMPARE(helpAnswer()->text(), QStringLiteral(" tres quarts de quatre"));
+    QCOMPARE(QApplication::focusWidget(), answerBox());
+    QTest::keyClicks(answerBox(), phrase(kTresQuarts));
+    QCOMPARE(bar(0)->backColor(), kMaroon);
+    QCOMPARE(m_script.drawsTaken, 3);
 }
 
 QTEST_MAIN(TestWriteTimeWindow)
