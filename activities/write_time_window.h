@@ -2,6 +2,7 @@
 
 #include "activities/activity_window.h"
 #include "activities/drawn_clock.h"
+#include "core/write_time_round.h"
 
 #include <QStringList>
 #include <array>
@@ -21,24 +22,16 @@ class QPushButton;
 class WriteTimeWindow final : public ActivityWindow {
     Q_OBJECT
 public:
-    static constexpr int kBars = 41;
-    static constexpr int kFaces = 5;
-
     explicit WriteTimeWindow(core::Seams seams);
 
-    QPushButton* helpButton;
-    kit::TextBox* helpAnswer; // the phrase, once help was asked for
-    QPushButton* skipButton;
-    kit::Label* skipArea; // invisible, under the help answer
-    kit::PictureBox* clock;
-    kit::LineWidget* hourHand;
-    kit::LineWidget* minuteHand;
-    QWidget* barColumn;
-    std::array<kit::PictureBox*, kBars> bars; // 0 at the bottom
-    std::array<QPushButton*, kFaces> faceButtons;
-    kit::Label* prompt;
-    kit::TextBox* answerBox;
-    QComboBox* fontList; // below the client area, yet reachable with Tab
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void buildBars();
+    void setKeyboardPath();
 
     void showNewQuestion();
     void checkAnswer(int key);
@@ -48,25 +41,30 @@ public:
     void speakQuestion();
     void showFace(int index);
     void useChosenFont();
-
-    // The question: its row of the phrase list and the text to type, one
-    // blank and the phrase.
-    int questionRow() const { return m_questionRow; }
-    QString question() const { return m_question; }
-    bool helped() const { return m_helped; }
-    int solvedCount() const { return m_solvedCount; }
-
-protected:
-    void changeEvent(QEvent* event) override;
-
-private:
     void countSolved();
     void activated();
+    void keepFontListInReach();
+
+    // Each widget's objectName is its name here.
+    struct Widgets {
+        QPushButton* helpButton = nullptr;
+        kit::TextBox* helpAnswer = nullptr; // the phrase, once help was asked for
+        QPushButton* skipButton = nullptr;
+        kit::Label* skipArea = nullptr; // invisible, under the help answer
+        kit::PictureBox* clock = nullptr;
+        kit::LineWidget* hourHand = nullptr;
+        kit::LineWidget* minuteHand = nullptr;
+        QWidget* barColumn = nullptr;
+        std::array<kit::PictureBox*, core::kWriteTimeBars> bars{}; // 0 at the bottom
+        std::array<QPushButton*, core::kWriteTimeFaces.size()> faceButtons{};
+        kit::Label* prompt = nullptr;
+        kit::TextBox* answerBox = nullptr;
+        QComboBox* fontList = nullptr; // below the client area
+    };
+    Widgets m_ui;
 
     DrawnClock m_hands;
     QStringList m_phraseTails; // one blank and the phrase, by row
-    int m_questionRow = 0;
-    QString m_question;
-    bool m_helped = false;
-    int m_solvedCount = 0;
+    QString m_question;        // the row's tail: one blank and the phrase
+    core::WriteTimeRound m_round;
 };
