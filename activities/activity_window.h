@@ -11,7 +11,6 @@ class ActivityWindow : public QWidget {
     Q_OBJECT
 public:
     ActivityWindow(kit::Window window, core::Seams seams);
-    ~ActivityWindow() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
