@@ -14,7 +14,7 @@ inline constexpr std::size_t kRecordSize = 200;
 
 // Reads at most the first 200 bytes of the file into bytes. On failure
 // returns false with a one-line reason in error. The file must be a regular
-// file of ours that no one else may write (see own_file.h): a link, a pipe,
+// file of ours that no one else may write (see core/private_files.h): a link, a pipe,
 // a device or someone else's file is refused at once.
 bool readRecord(const std::string& path, std::string& bytes, std::string& error);
 

@@ -2,7 +2,7 @@
 # Two rules the compiler cannot see:
 #  - layers: kit <- core <- activities <- app; a file never includes a header
 #    from a layer above its own, and the speech program shares only the
-#    code-page unit;
+#    plain C++ units of core (code page, private files);
 #  - names: widgets and handlers are named for what they are, never by kind
 #    and number (a label, button or picture box called by its kind plus a digit).
 set -uo pipefail
@@ -22,10 +22,11 @@ forbid kit 'core/|activities/|app/|speaker/'
 forbid core 'activities/|app/|speaker/'
 forbid activities 'app/|speaker/'
 forbid app 'speaker/'
+shared='core/(cp1252|private_files)\.h'
 hits=$(grep -rnE '^#include "' --include='*.h' --include='*.cpp' speaker |
-    grep -vE '#include "(speaker/|core/cp1252\.h")')
+    grep -vE "#include \"(speaker/|$shared\")")
 if [ -n "$hits" ]; then
-    echo "speaker/ includes more than its own headers and core/cp1252.h:"
+    echo "speaker/ includes more than its own headers and core's plain C++ units:"
     echo "$hits"
     status=1
 fi

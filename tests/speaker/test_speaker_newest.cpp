@@ -243,11 +243,13 @@ void TestSpeakerNewest::otherProcessesAreNeverSignalled() {
 void TestSpeakerNewest::untrustedLockFileIsLeftAlone_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("says"); // on stderr; nothing when empty
-    QTest::newRow("symbolic link to the real one") << "link" << QByteArray("(a symbolic link)");
+    QTest::newRow("symbolic link to the real one")
+        << "link" << QByteArray("as it is a symbolic link:");
     QTest::newRow("second name of the real one")
-        << "hard link" << QByteArray("(a second name of another file)");
-    QTest::newRow("someone else's file") << "other owner" << QByteArray("(another user's file)");
-    QTest::newRow("a pipe") << "fifo" << QByteArray("(not a regular file)");
+        << "hard link" << QByteArray("as it is a second name of another file:");
+    QTest::newRow("someone else's file")
+        << "other owner" << QByteArray("as it belongs to another user:");
+    QTest::newRow("a pipe") << "fifo" << QByteArray("as it is not a regular file:");
     QTest::newRow("runtime folder others may enter") << "open folder" << QByteArray();
     QTest::newRow("no private folder anywhere")
         << "no cache" << QByteArray("no private folder for the player lock");
