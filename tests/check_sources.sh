@@ -2,7 +2,7 @@
 # Two rules the compiler cannot see:
 #  - layers: kit <- core <- activities <- app; a file never includes a header
 #    from a layer above its own, and the speech program shares only the
-#    plain C++ units of core (code page, private files);
+#    plain C++ units of core (code page, private files, speech protocol);
 #  - names: widgets and handlers are named for what they are, never by kind
 #    and number (a label, button or picture box called by its kind plus a digit).
 set -uo pipefail
@@ -22,7 +22,7 @@ forbid kit 'core/|activities/|app/|speaker/'
 forbid core 'activities/|app/|speaker/'
 forbid activities 'app/|speaker/'
 forbid app 'speaker/'
-shared='core/(cp1252|private_files)\.h'
+shared='core/(cp1252|private_files|speech_protocol)\.h'
 hits=$(grep -rnE '^#include "' --include='*.h' --include='*.cpp' speaker |
     grep -vE "#include \"(speaker/|$shared\")")
 if [ -n "$hits" ]; then
