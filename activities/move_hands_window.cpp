@@ -219,7 +219,9 @@ void MoveHandsWindow::chooseStep(int level) {
     if (seams().message)
         seams().message(QString::fromUtf8(step.prompt), QStringLiteral("Compte¡"));
     m_level = level;
-    // Hours 1 to 12; twelve comes up twice as often, as it always has.
+    // Hours 1 to 12 from one draw of thirteen values, 0 read as twelve, so
+    // twelve comes up twice as often: the game's own odds, which the draws
+    // scripted in the tests rely on.
     int hour = draw(13);
     if (hour == 0)
         hour = 12;

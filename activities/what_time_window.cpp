@@ -34,7 +34,8 @@ constexpr std::array<QPoint, WhatTimeWindow::kSlots> kCentres{{
 }};
 
 // Hot spots in twips of the board. That of the top-left dial begins about
-// its centre and reaches past its right-hand edge, as it always has.
+// its centre and reaches past its right-hand edge, so a click on the dial's
+// left half does nothing: the spots are the game's, not fitted to the dials.
 constexpr std::array<QRect, WhatTimeWindow::kSlots> kHotSpots{{
     {210, 2250, 1785, 1800},
     {2430, 2190, 1785, 1800},

@@ -19,8 +19,8 @@ namespace {
 constexpr int kVolume = 120;
 constexpr int kRows = 144;
 
-// The faces the five buttons put on the clock; the third and the fifth
-// have always been the same picture.
+// The faces the five buttons put on the clock: four pictures for five
+// buttons, so the third and the fifth show the same one.
 constexpr std::array<const char*, WriteTimeWindow::kFaces> kFaceNames{
     "face_embossed_dark", "face_roman_dark", "face_train", "face_roman_picnic", "face_train"};
 
