@@ -1,22 +1,15 @@
 #include "activities/activity_window.h"
 
 #include "activities/activity_table.h"
-
-#include <QPixmapCache>
+#include "kit/steady_style.h"
 
 ActivityWindow::ActivityWindow(const QMetaObject& windowClass, core::Seams seams)
     : QWidget(nullptr, Qt::Window), m_seams(std::move(seams)) {
+    // Our windows give their widgets colours of their own, which without it
+    // would fill the style's pixmap cache anew at every opening.
+    kit::useSteadyPaletteStyle();
     setAttribute(Qt::WA_DeleteOnClose);
     kit::applyFrame(*this, activityFrame(windowClass.className()));
-}
-
-ActivityWindow::~ActivityWindow() {
-    // Qt's style keeps its drawings of buttons, frames and scroll bars under
-    // the palette's serial number, and a window with a background of its own
-    // gets a new palette each time it opens; without this, every opening
-    // would leave its drawings behind, up to the cache's 10 MB. Our own
-    // pictures are cached elsewhere and stay.
-    QPixmapCache::clear();
 }
 
 int ActivityWindow::draw(int choices) const {

@@ -12,7 +12,6 @@ class ActivityWindow : public QWidget {
 public:
     // windowClass: the derived class, whose name finds its frame.
     ActivityWindow(const QMetaObject& windowClass, core::Seams seams);
-    ~ActivityWindow() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

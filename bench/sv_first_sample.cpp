@@ -16,7 +16,8 @@
 //
 // Usage: sv_first_sample [path/to/sv] [runs]
 
-#include "bench/sv_playing.h"
+#include "core/speech_protocol.h"
+#include "tests/speaker/sv_harness.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,15 +34,9 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
-long long nowNs() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
+using sv_harness::nowNs;
 
 struct Sample {
     bool ok = false;
@@ -53,7 +48,7 @@ struct Sample {
 // Spawns argv with extra environment entries; stdout comes back through a pipe.
 Sample spawnAndWait(const std::vector<std::string>& argv,
                     const std::vector<std::string>& extraEnv) {
-    sv_playing::SpawnLists lists(argv, extraEnv);
+    sv_harness::SpawnLists lists(argv, extraEnv);
     char** argp = lists.argv();
 
     int out[2];
@@ -102,34 +97,34 @@ Sample spawnAndWait(const std::vector<std::string>& argv,
     return sample;
 }
 
-using sv_playing::median;
+using sv_harness::median;
 
 // Start to first sample of sv playing into a private sound server, or
 // nothing when there is no server to play into.
 std::vector<double> playingFirstSamples(const std::string& sv, const std::string& record,
                                         int runs) {
-    sv_playing::PrivatePulse pulse;
+    sv_harness::SoundServer pulse;
     std::string why;
     if (!pulse.start(why)) {
         std::fprintf(stderr, "no sound server to play into: %s\n", why.c_str());
         return {};
     }
-    const std::filesystem::path runtime = pulse.dir() / "sv-runtime";
+    const std::filesystem::path runtime = std::filesystem::path(pulse.dir()) / "sv-runtime";
     std::filesystem::create_directory(runtime);
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     std::vector<std::string> env = pulse.clientEnv(runtime.string());
     env.push_back("SV_STAMP_FIRST_SAMPLE=1");
     std::vector<double> first;
     for (int i = 0; i <= runs; ++i) {
-        sv_playing::Child player;
+        sv_harness::Child player;
         if (!player.start({sv, "/I:c", "/L:1", "/V:100", "/F:" + record}, env)) {
             return {};
         }
-        sv_playing::pumpUntil({&player}, 20.0,
+        sv_harness::pumpUntil({&player}, 20.0,
                               [&] { return player.line("first-sample-ns") || !player.running(); });
         const auto line = player.line("first-sample-ns");
         ::kill(player.pid(), SIGUSR1);
-        sv_playing::pumpUntil({&player}, 5.0, [&] { return !player.running(); });
+        sv_harness::pumpUntil({&player}, 5.0, [&] { return !player.running(); });
         if (!line || !player.exitedCleanly()) {
             std::fprintf(stderr, "playing run %d of %s failed\n", i, sv.c_str());
             return {};
@@ -160,7 +155,7 @@ int main(int argc, char** argv) {
     const std::string wav = dir / "out.wav";
     {
         std::string text = "Tres quarts i deu de dotze";
-        text.resize(200, ' ');
+        text.resize(speech_protocol::kRecordSize, ' ');
         std::ofstream(record, std::ios::binary) << text;
     }
     // sv reads only a file no one else may write, whatever the umask.

@@ -16,22 +16,28 @@
 //
 // Usage: sv_newest_wins [path/to/sv] [requests]
 
-#include "bench/sv_playing.h"
+#include "core/speech_protocol.h"
+#include "tests/speaker/sv_harness.h"
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 
 namespace {
 
-using sv_playing::Child;
-using sv_playing::median;
-using sv_playing::nowNs;
+using sv_harness::Child;
+using sv_harness::median;
 
 constexpr double kHeardFor = 0.25; // seconds a player is heard before the next request
+// What a child should never notice: the old voice going on over the new one.
+constexpr double kSilentWithinMs = 50;
 
 struct Figures {
-    std::vector<double> exit, removed, firstSample, stopSent, baseline;
+    std::vector<double> exit, removed, firstSample, stopSent, stopToExit, baseline;
 };
 
 void report(const char* what, const std::vector<double>& v) {
@@ -85,20 +91,20 @@ int main(int argc, char** argv) {
         argc > 1 ? argv[1] : (self.parent_path().parent_path() / "bin" / "sv").string();
     const int requests = argc > 2 ? std::max(2, std::atoi(argv[2])) : 21;
 
-    sv_playing::PrivatePulse pulse;
+    sv_harness::SoundServer pulse;
     std::string why;
     if (!pulse.start(why)) {
         std::fprintf(stderr, "sv_newest_wins: no sound server: %s\n", why.c_str());
         return 1;
     }
-    const fs::path runtime = pulse.dir() / "sv-runtime";
+    const fs::path runtime = fs::path(pulse.dir()) / "sv-runtime";
     fs::create_directory(runtime);
     fs::permissions(runtime, fs::perms::owner_all);
-    const std::string record = (pulse.dir() / "lloc.dat").string();
+    const std::string record = (fs::path(pulse.dir()) / "lloc.dat").string();
     {
         std::string text = "Un quart i cinc de dues. Dos quarts i deu de tres. Tres quarts i cinc "
                            "de quatre. La una i deu.";
-        text.resize(200, ' ');
+        text.resize(speech_protocol::kRecordSize, ' ');
         std::ofstream(record, std::ios::binary) << text;
     }
     // sv reads only a file no one else may write, whatever the umask.
@@ -127,7 +133,7 @@ int main(int argc, char** argv) {
         if (old) {
             watched.push_back(old.get());
         }
-        const bool heard = sv_playing::pumpUntil(watched, 20.0, [&] {
+        const bool heard = sv_harness::pumpUntil(watched, 20.0, [&] {
             return (player->line("first-sample-ns") || !player->running()) &&
                    (!old || !old->running());
         });
@@ -141,7 +147,7 @@ int main(int argc, char** argv) {
         if (old) {
             const int stream = streams.lastMadeBefore(player->startNs());
             // The server's event for the old stream may trail its exit a little.
-            sv_playing::pumpUntil({&events}, 2.0, [&] {
+            sv_harness::pumpUntil({&events}, 2.0, [&] {
                 streams.read(events, seenEvents);
                 return stream < 0 || streams.removed.count(stream) > 0;
             });
@@ -153,24 +159,23 @@ int main(int argc, char** argv) {
             if (stream >= 0 && streams.removed.count(stream) > 0) {
                 figures.removed.push_back(streams.removed[stream] / 1e6 - start);
             }
-            if (const auto stop = player->line("stopped ")) {
-                const auto blank = stop->text.rfind(' ');
-                figures.stopSent.push_back(std::atoll(stop->text.c_str() + blank + 1) / 1e6 -
-                                           start);
+            if (const long long sent = player->stamp("stopped", 1); sent > 0) {
+                figures.stopSent.push_back(sent / 1e6 - start);
+                figures.stopToExit.push_back((old->exitNs() - sent) / 1e6);
             }
         }
-        sv_playing::pumpUntil({player.get(), &events}, kHeardFor, [] { return false; });
+        sv_harness::pumpUntil({player.get(), &events}, kHeardFor, [] { return false; });
         streams.read(events, seenEvents);
         old = std::move(player);
 
         Child baseline;
         if (baseline.start({"/bin/true"}, {})) {
-            sv_playing::pumpUntil({&baseline}, 5.0, [&] { return !baseline.running(); });
+            sv_harness::pumpUntil({&baseline}, 5.0, [&] { return !baseline.running(); });
             figures.baseline.push_back((baseline.exitNs() - baseline.startNs()) / 1e6);
         }
     }
     ::kill(old->pid(), SIGUSR1); // as a newer request would
-    sv_playing::pumpUntil({old.get()}, 5.0, [&] { return !old->running(); });
+    sv_harness::pumpUntil({old.get()}, 5.0, [&] { return !old->running(); });
     ::kill(events.pid(), SIGTERM);
 
     std::printf("sv: %s, %d requests, each a quarter of a second after the one before is "
@@ -179,6 +184,11 @@ int main(int argc, char** argv) {
     report("new request to the old player's exit:", figures.exit);
     report("new request to the server dropping its stream:", figures.removed);
     report("  of which: new request to the stop signal sent:", figures.stopSent);
+    report("stop signal sent to the old player's exit:", figures.stopToExit);
+    std::printf("  %-52s %td of %zu\n", "  of which 50 ms or more (a child would notice):",
+                std::count_if(figures.stopToExit.begin(), figures.stopToExit.end(),
+                              [](double ms) { return ms >= kSilentWithinMs; }),
+                figures.stopToExit.size());
     report("new request to its own first sample (lock taken):", figures.firstSample);
     report("baseline, start to exit of /bin/true:", figures.baseline);
     return 0;

@@ -41,8 +41,9 @@ inline int reportOpening(const char* name, const std::function<QWidget*()>& make
         w->resize(client);
         return w;
     };
-    // The main window has always drawn text before an activity opens, so the
-    // one-time font set-up is paid before the first measured open.
+    // In the program the main window has drawn text before any activity
+    // opens, so the one-time font set-up is paid before the first measured
+    // open.
     openOnce([] { return new QLabel(QStringLiteral("Quirvel'rellotge")); });
     const double first = openOnce(make);
     std::vector<double> windows, bares;

@@ -24,8 +24,8 @@ qsizetype widthBefore(const QString& text, qsizetype caret) {
 } // namespace
 
 AnswerCheck checkAnswer(const QString& question, const QString& text, int caret) {
-    // The question begins with the blank the child never types; T lines the
-    // typed text up with it.
+    // The question begins with the blank the child never types; `typed`, the
+    // text behind such a blank, lines up with it character for character.
     const QString typed = QLatin1Char(' ') + text;
     const qsizetype m = question.size();
 

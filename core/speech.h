@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/scratch_file.h"
+#include "core/speech_protocol.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +11,7 @@
 // file, then the program started detached with that file on its command line.
 namespace core {
 
-inline constexpr int kRecordSize = 200;
+inline constexpr int kRecordSize = static_cast<int>(speech_protocol::kRecordSize);
 
 // The text as the speech program reads it: Windows-1252, blank padded on the
 // right to 200 bytes, or cut after 200 characters.
@@ -23,9 +24,8 @@ QStringList speakerArguments(int volume, const QString& path);
 // of the program itself: bin/../libexec/quirvel-rellotge.
 QString installedSpeakerFolder();
 
-// How our speech program's --version answer begins; a program of the same
-// name on the PATH that answers otherwise is someone else's.
-inline constexpr char kSpeakerVersion[] = "sv (quirvel-rellotge) ";
+// How our speech program's --version answer begins.
+inline constexpr const auto& kSpeakerVersion = speech_protocol::kVersionBanner;
 
 // The speech program "sv" from the given program folder: beside it (the
 // build tree), then in installedSpeakerFolder() from there, then on the

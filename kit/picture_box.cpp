@@ -70,7 +70,8 @@ void LineWidget::paint(QPainter& painter, double unitsPerPixel) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (m_mix == Mix::NotMaskPen) {
-        // NOT(pen AND pixel) per channel, as the hands have always been drawn.
+        // NOT(pen AND pixel) per channel: a hand shows as the complement of
+        // what lies under it, so it stands out over any part of a face.
         painter.setCompositionMode(QPainter::RasterOp_NotSourceOrNotDestination);
     }
     painter.setPen(pen);

@@ -4,7 +4,8 @@
 #include <QRect>
 #include <QString>
 
-// Layouts are written in twips, as the program was first designed at 96 dpi.
+// Layouts are written in twips, 15 to a pixel at 96 dpi: the unit every
+// position in the layout tables is given in.
 namespace kit {
 
 inline constexpr int kTwipsPerPixel = 15;

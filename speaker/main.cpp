@@ -1,6 +1,7 @@
 // sv: the speech program. Reads the text the clock program left in its
 // scratch file and says it with the Catalan voice.
 
+#include "core/speech_protocol.h"
 #include "speaker/mend.h"
 #include "speaker/message.h"
 #include "speaker/options.h"
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (args.size() == 1 && args[0] == "--version") {
-        std::puts("sv (quirvel-rellotge) " RELLOTGE_VERSION);
+        std::printf("%s%s\n", speech_protocol::kVersionBanner, RELLOTGE_VERSION);
         return 0;
     }
     speaker::Options options;

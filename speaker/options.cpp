@@ -46,8 +46,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
             options.ipa = true;
             continue;
         }
-        // Options are a slash, one letter (either case) and a colon, as the
-        // program has always passed them.
+        // Options are a slash, one letter (either case) and a colon: the form
+        // the clock program passes them in.
         if (arg.size() < 3 || arg[0] != '/' || arg[2] != ':') {
             error = "unknown option " + quoted(arg) + " (see sv --help)";
             return false;

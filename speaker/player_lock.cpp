@@ -1,12 +1,12 @@
 #include "speaker/player_lock.h"
 
+#include "core/private_files.h"
 #include "speaker/message.h"
 
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -19,7 +19,6 @@ namespace speaker {
 namespace {
 
 constexpr std::string_view kLockName = "sv.lock";
-constexpr std::string_view kOwnFolder = "quirvel-rellotge";
 // The lock is held only for the few reads and writes of a hand-over; one
 // still held after this long belongs to something stuck, and a new request
 // must be heard all the same.
@@ -123,75 +122,29 @@ bool writeRecord(int fd, const Player& player) {
            ::ftruncate(fd, static_cast<off_t>(text.size())) == 0;
 }
 
-// Why a folder is not one only we can enter, or empty when it is.
-std::string folderUnfitness(const struct stat& info) {
-    if (S_ISLNK(info.st_mode)) {
-        return "is a symbolic link";
-    }
-    if (!S_ISDIR(info.st_mode)) {
-        return "is not a folder";
-    }
-    if (info.st_uid != ::geteuid()) {
-        return "belongs to another user";
-    }
-    if ((info.st_mode & 077) != 0) {
-        return "is open to other users";
-    }
-    return {};
-}
-
-bool isPrivateFolder(const std::string& path, std::string& why) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        why = quoted(path) + ": " + systemReason(errno);
-    } else if (const std::string unfit = folderUnfitness(info); !unfit.empty()) {
-        why = quoted(path) + ' ' + unfit;
-    } else {
-        return true;
-    }
-    return false;
-}
-
-// Creates the missing folders of path, each 0700.
-void makeFolders(const std::string& path) {
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        ::mkdir(path.substr(0, slash).c_str(), 0700);
-        if (slash == std::string::npos) {
-            return;
-        }
-    }
-}
-
-std::string cacheHome() {
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    if (cache != nullptr && cache[0] == '/') {
-        return cache;
-    }
-    const char* home = std::getenv("HOME");
-    return home != nullptr && home[0] == '/' ? std::string(home) + "/.cache" : std::string();
-}
-
 // The lock file, opened only when both it and its folder are ours alone:
-// never through a symbolic link, never a file someone else owns or a second
-// name of another file, never in a folder others may enter, however the
-// folder was checked before. -1 otherwise, with the reason in why.
+// never through a symbolic link, never a file someone else owns or may write
+// or a second name of another file, never in a folder others may enter,
+// however the folder was checked before. -1 otherwise, with the reason in
+// why, said of the file ("is a symbolic link").
 int openLockFile(const std::string& path, std::string& why) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos || slash + 1 == path.size()) {
-        why = "not a file name";
+        why = "is not a file name";
         return -1;
     }
     const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
     const std::string name = path.substr(slash + 1);
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (dir < 0) {
-        why = "its folder: " + systemReason(errno);
+        why = "lies in a folder that cannot be opened (" + systemReason(errno) + ")";
         return -1;
     }
     struct stat info {};
-    why = ::fstat(dir, &info) != 0 ? systemReason(errno) : folderUnfitness(info);
+    why = ::fstat(dir, &info) != 0 ? "cannot be checked (" + systemReason(errno) + ")"
+                                   : private_files::folderUnfitness(info);
     if (!why.empty()) {
-        why = "its folder " + why;
+        why = "lies in a folder that " + why;
         ::close(dir);
         return -1;
     }
@@ -200,17 +153,14 @@ int openLockFile(const std::string& path, std::string& why) {
     const int openError = errno;
     ::close(dir);
     if (fd < 0) {
-        why = openError == ELOOP ? "a symbolic link" : systemReason(openError);
+        why = openError == ELOOP ? "is a symbolic link"
+                                 : "cannot be opened (" + systemReason(openError) + ")";
         return -1;
     }
     if (::fstat(fd, &info) != 0) {
-        why = systemReason(errno);
-    } else if (!S_ISREG(info.st_mode)) {
-        why = "not a regular file";
-    } else if (info.st_uid != ::geteuid()) {
-        why = "another user's file";
-    } else if (info.st_nlink != 1) {
-        why = "a second name of another file";
+        why = "cannot be checked (" + systemReason(errno) + ")";
+    } else if (why = private_files::fileUnfitness(info); why.empty() && info.st_nlink != 1) {
+        why = "is a second name of another file";
     }
     if (!why.empty()) {
         ::close(fd);
@@ -289,25 +239,11 @@ bool isOurPlayer(const Player& player) {
 
 std::string lockFolder(std::string& problem) {
     std::string why;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/' && isPrivateFolder(runtime, why)) {
-        return runtime;
+    const std::string folder = private_files::privateFolder(why);
+    if (folder.empty()) {
+        problem = "no private folder for the player lock: " + why;
     }
-    const std::string cache = cacheHome();
-    if (cache.empty()) {
-        problem = "no private folder for the player lock: neither XDG_RUNTIME_DIR nor HOME is "
-                  "usable";
-        return {};
-    }
-    const std::string own = cache + '/' + std::string(kOwnFolder);
-    // Made 0700 from the start, so it is never open to others even briefly;
-    // an existing one is checked like any other.
-    makeFolders(own);
-    if (isPrivateFolder(own, why)) {
-        return own;
-    }
-    problem = "no private folder for the player lock: " + why;
-    return {};
+    return folder;
 }
 
 std::string lockFilePath(std::string& problem) {
@@ -339,8 +275,8 @@ PlayerLock::Outcome PlayerLock::claim(const std::string& path, bool stamp) {
     std::string why;
     const int fd = openLockFile(path, why);
     if (fd < 0) {
-        problem_ = "left the player lock " + quoted(path) + " alone (" + why +
-                   "): playing without stopping anyone";
+        problem_ = "left the player lock " + quoted(path) + " alone, as it " + why +
+                   ": playing without stopping anyone";
         return Outcome::Play;
     }
     if (!lockWithin(fd, kLockTries)) {

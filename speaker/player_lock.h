@@ -37,12 +37,9 @@ std::optional<Player> playerOf(pid_t pid);
 // "<path> (deleted)") is still ours.
 bool isOurPlayer(const Player& player);
 
-// The folder for sv.lock, by the rule the clock program has for its scratch
-// file: $XDG_RUNTIME_DIR when it is a real folder of ours that only we can
-// enter (not a link, our user, no bits for group or others); otherwise
-// "quirvel-rellotge" in $XDG_CACHE_HOME or $HOME/.cache, created 0700 and
-// checked the same way. Never a shared folder: empty, with the reason in
-// problem, when neither is safe.
+// The folder for sv.lock: our private folder (core/private_files.h), the
+// one the clock program keeps its scratch file in. Empty, with the reason in
+// problem, when there is none that is safe.
 std::string lockFolder(std::string& problem);
 
 // sv.lock in that folder, or empty with the reason in problem.

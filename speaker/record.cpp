@@ -1,8 +1,8 @@
 #include "speaker/record.h"
 
 #include "core/cp1252.h"
+#include "core/private_files.h"
 #include "speaker/message.h"
-#include "speaker/own_file.h"
 #include "speaker/utf8.h"
 
 #include <cerrno>
@@ -46,7 +46,7 @@ std::string reason(const std::string& path, const std::string& why) {
 
 bool readRecord(const std::string& path, std::string& bytes, std::string& error) {
     std::string why;
-    const int fd = openOwnFile(path, Access::Read, why);
+    const int fd = private_files::openOwnFile(path, private_files::Access::Read, 0, why);
     if (fd < 0) {
         error = reason(path, why);
         return false;

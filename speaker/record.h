@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/speech_protocol.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,12 +12,12 @@
 // by a script is often UTF-8, which is read as such.
 namespace speaker {
 
-inline constexpr std::size_t kRecordSize = 200;
+using speech_protocol::kRecordSize;
 
 // Reads at most the first 200 bytes of the file into bytes. On failure
 // returns false with a one-line reason in error. The file must be a regular
-// file of ours that no one else may write (see own_file.h): a link, a pipe,
-// a device or someone else's file is refused at once.
+// file of ours that no one else may write (see core/private_files.h): a
+// link, a pipe, a device or someone else's file is refused at once.
 bool readRecord(const std::string& path, std::string& bytes, std::string& error);
 
 // The record as UTF-8 text: decoded, control characters turned into blanks

@@ -1,7 +1,7 @@
 #include "speaker/wav_file.h"
 
+#include "core/private_files.h"
 #include "speaker/message.h"
-#include "speaker/own_file.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +14,8 @@ namespace speaker {
 namespace {
 
 constexpr std::uint32_t kHeaderBytes = 44;
+// Read by anyone, written by us alone, as the checks on opening want it.
+constexpr mode_t kNewFileMode = 0644;
 
 void put16(unsigned char* at, std::uint32_t value) {
     at[0] = static_cast<unsigned char>(value & 0xff);
@@ -73,9 +75,13 @@ bool WavFile::writeAll(const unsigned char* bytes, std::size_t size, long long a
 bool WavFile::open(const std::string& path, int sampleRate) {
     path_ = path;
     std::string why;
-    fd_ = openOwnFile(path, Access::Write, why);
+    fd_ = private_files::openOwnFile(path, private_files::Access::Write, kNewFileMode, why);
     if (fd_ < 0) {
         return failed(why);
+    }
+    // Emptied only now that it passed the checks.
+    if (::ftruncate(fd_, 0) != 0) {
+        return failed(systemReason(errno));
     }
     if (sampleRate <= 0) {
         return failed("no sample rate");

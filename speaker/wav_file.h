@@ -16,7 +16,7 @@ public:
     ~WavFile();
 
     // Creates or empties the file, only a regular file of ours (see
-    // own_file.h), and writes a header; false on failure.
+    // core/private_files.h), and writes a header; false on failure.
     bool open(const std::string& path, int sampleRate);
     bool append(const std::int16_t* samples, std::size_t count);
     // Writes the final sizes and closes; false if anything failed on the way.

@@ -214,7 +214,8 @@ void TestInvestigateWindow::reopeningLeavesNoDrawingsBehind() {
         QSKIP("this allocator does not report its heap");
     for (int i = 0; i < 20; ++i)
         openAndClose();
-    // Each opening used to leave about 30 kB of button drawings behind.
+    // Were each opening to get drawings of its own, it would leave about
+    // 30 kB of them behind.
     QVERIFY2(heapKb() - afterOne < 200, qPrintable(QStringLiteral("heap %1 kB after one opening, "
                                                                   "%2 kB after twenty more")
                                                        .arg(afterOne)
