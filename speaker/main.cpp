@@ -1,6 +1,7 @@
 // sv: the speech program. Reads the text the clock program left in its
 // scratch file and says it with the Catalan voice.
 
+#include "generated/build_info.h"
 #include "speaker/mend.h"
 #include "speaker/message.h"
 #include "speaker/options.h"
@@ -16,10 +17,6 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
-
-#ifndef RELLOTGE_VERSION
-#define RELLOTGE_VERSION "0"
-#endif
 
 namespace {
 
@@ -90,7 +87,7 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (args.size() == 1 && args[0] == "--version") {
-        std::puts("sv (quirvel-rellotge) " RELLOTGE_VERSION);
+        std::printf("sv (quirvel-rellotge) %s\n", build_info::kVersion);
         return 0;
     }
     speaker::Options options;
