@@ -24,12 +24,14 @@ QStringList speakerArguments(int volume, const QString& path);
 QString installedSpeakerFolder();
 
 // How our speech program's --version answer begins; a program of the same
-// name on the PATH that answers otherwise is someone else's.
+// name that answers otherwise is someone else's.
 inline constexpr char kSpeakerVersion[] = "sv (quirvel-rellotge) ";
 
-// The speech program "sv" from the given program folder: beside it (the
-// build tree), then in installedSpeakerFolder() from there, then on the
-// PATH if it answers --version as ours. Empty when there is none.
+// The speech program "sv" for a program in the given folder: in
+// installedSpeakerFolder() from there (an installed copy), taken as it is;
+// else beside it (the build tree), then on the PATH, each only when it
+// answers --version as ours (runit's sv lives in /usr/bin). Empty when there
+// is none.
 QString findSpeakerProgram(const QString& programFolder);
 
 // findSpeakerProgram() from the folder of the running program.
