@@ -5,23 +5,22 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace app {
 
 // The program's options: --help, --version, --scale FACTOR and
-// --screenshot FILE. The program reads its command line twice: once before
-// any application object exists, where Qt's own options (-platform, -style)
-// are still in it and are let through, and once after QApplication has taken
-// them out, where anything unknown is a mistake.
+// --screenshot FILE, beside Qt's own (-platform, -style, -display...), which
+// it knows by name so that it can judge the whole command line before any
+// application object exists, with or without a display.
 class CommandLine final {
 public:
-    enum class Unknown { Allowed, Refused };
-
     CommandLine();
 
     // Reads the arguments, the program's name first. False, with error(),
-    // when they are wrong.
-    bool parse(const QStringList& arguments, Unknown unknown);
+    // when they are wrong. Qt's messages come out in the language of the
+    // translators installed when it runs.
+    bool parse(const QStringList& arguments);
 
     bool help() const { return m_help; }
     bool version() const { return m_version; }
@@ -29,6 +28,15 @@ public:
     std::optional<double> scale() const { return m_scale; }
     QString screenshot() const { return m_screenshot; }
     QString error() const { return m_error; }
+
+    // Where Qt was told to draw: -platform NAME, -display NAME; empty when
+    // not given.
+    QString platform() const;
+    QString display() const;
+    // Qt's options as they were read, each as a word and its value, for the
+    // application object: "-platform=offscreen" reaches Qt as
+    // "-platform offscreen", the form it understands.
+    QStringList qtArguments() const;
 
     QString helpText() const;
 
@@ -38,6 +46,7 @@ private:
     QCommandLineOption m_versionOption;
     QCommandLineOption m_scaleOption;
     QCommandLineOption m_screenshotOption;
+    std::vector<QCommandLineOption> m_qtOptions;
     bool m_help = false;
     bool m_version = false;
     std::optional<double> m_scale;

@@ -1,6 +1,7 @@
 #include "core/speech.h"
 
 #include "core/cp1252.h"
+#include "generated/build_info.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,18 +27,13 @@ QStringList speakerArguments(int volume, const QString& path) {
             QStringLiteral("/F:%1").arg(path)};
 }
 
-// The build sets it from the install folders; this is GNUInstallDirs' default.
-#ifndef RELLOTGE_SPEAKER_FOLDER
-#define RELLOTGE_SPEAKER_FOLDER "../libexec/quirvel-rellotge"
-#endif
-
 QString installedSpeakerFolder() {
-    return QStringLiteral(RELLOTGE_SPEAKER_FOLDER);
+    return QString::fromUtf8(build_info::kSpeakerFolder);
 }
 
 namespace {
 
-// Asks a program found on the PATH who it is, once per file and version of it.
+// Asks a program named sv who it is, once per file and version of it.
 bool isOurSpeaker(const QString& path) {
     static QHash<QString, std::pair<QDateTime, bool>> answers;
     const QDateTime modified = QFileInfo(path).lastModified();
@@ -56,21 +52,30 @@ bool isOurSpeaker(const QString& path) {
     return ours;
 }
 
+bool isRunnable(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
 } // namespace
 
 QString findSpeakerProgram(const QString& programFolder) {
     const QString name = QStringLiteral("sv");
     if (!programFolder.isEmpty()) {
         const QDir folder(programFolder);
-        for (const QString& candidate :
-             {folder.filePath(name), folder.filePath(installedSpeakerFolder() + u'/' + name)}) {
-            const QFileInfo info(candidate);
-            if (info.isFile() && info.isExecutable())
-                return QDir::cleanPath(info.absoluteFilePath());
-        }
+        // An installed copy: its own speech program, in a folder no other
+        // package uses, is taken without asking.
+        const QString installed =
+            QDir::cleanPath(folder.absoluteFilePath(installedSpeakerFolder() + u'/' + name));
+        if (isRunnable(installed))
+            return installed;
+        // The build tree keeps sv beside the program; installed under
+        // /usr/bin, that place holds runit's service tool once it is
+        // installed, so a program there must say that it is ours.
+        const QString beside = QDir::cleanPath(folder.absoluteFilePath(name));
+        if (isRunnable(beside) && isOurSpeaker(beside))
+            return beside;
     }
-    // Last, and only when it says it is ours: on Debian /usr/bin/sv is
-    // usually runit's service tool, which must never get our arguments.
     const QString onPath = QStandardPaths::findExecutable(name);
     return !onPath.isEmpty() && isOurSpeaker(onPath) ? onPath : QString();
 }
@@ -107,8 +112,8 @@ void speak(const QString& text, int volume) {
     }
     const QString program = speakerProgram();
     if (program.isEmpty()) {
-        warnOnce(QStringLiteral("no speech program \"sv\" beside the program, in %1 from it, "
-                                "or on the PATH")
+        warnOnce(QStringLiteral("no speech program \"sv\" of ours in %1 from the program, "
+                                "beside it, or on the PATH")
                      .arg(installedSpeakerFolder()));
         return;
     }

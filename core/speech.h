@@ -24,12 +24,15 @@ QStringList speakerArguments(int volume, const QString& path);
 // of the program itself: bin/../libexec/quirvel-rellotge.
 QString installedSpeakerFolder();
 
-// How our speech program's --version answer begins.
+// How our speech program's --version answer begins; a program of the same
+// name that answers otherwise is someone else's.
 inline constexpr const auto& kSpeakerVersion = speech_protocol::kVersionBanner;
 
-// The speech program "sv" from the given program folder: beside it (the
-// build tree), then in installedSpeakerFolder() from there, then on the
-// PATH if it answers --version as ours. Empty when there is none.
+// The speech program "sv" for a program in the given folder: in
+// installedSpeakerFolder() from there (an installed copy), taken as it is;
+// else beside it (the build tree), then on the PATH, each only when it
+// answers --version as ours (runit's sv lives in /usr/bin). Empty when there
+// is none.
 QString findSpeakerProgram(const QString& programFolder);
 
 // findSpeakerProgram() from the folder of the running program.

@@ -2,6 +2,7 @@
 // scratch file and says it with the Catalan voice.
 
 #include "core/speech_protocol.h"
+#include "generated/build_info.h"
 #include "speaker/mend.h"
 #include "speaker/message.h"
 #include "speaker/options.h"
@@ -17,10 +18,6 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
-
-#ifndef RELLOTGE_VERSION
-#define RELLOTGE_VERSION "0"
-#endif
 
 namespace {
 
@@ -91,7 +88,7 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (args.size() == 1 && args[0] == "--version") {
-        std::printf("%s%s\n", speech_protocol::kVersionBanner, RELLOTGE_VERSION);
+        std::printf("%s%s\n", speech_protocol::kVersionBanner, build_info::kVersion);
         return 0;
     }
     speaker::Options options;

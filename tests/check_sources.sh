@@ -4,7 +4,7 @@
 #    activities, then app; a file never includes a header from a layer above
 #    its own, core/ holds logic only (no kit/ and no QtWidgets header), and
 #    the speech program shares only the plain C++ units of core (code page,
-#    private files, speech protocol);
+#    private files, speech protocol) and the build's generated header;
 #  - a window's widgets are its own: no header in activities/ or app/ has a
 #    public member that points to a widget;
 #  - names: widgets and handlers are named for what they are, never by kind
@@ -48,7 +48,7 @@ else
 fi
 forbid activities 'app/|speaker/'
 forbid app 'speaker/'
-shared='core/(cp1252|private_files|speech_protocol)\.h'
+shared='core/(cp1252|private_files|speech_protocol)\.h|generated/build_info\.h'
 hits=$(grep -rnE '^#include "' --include='*.h' --include='*.cpp' speaker |
     grep -vE "#include \"(speaker/|$shared\")")
 if [ -n "$hits" ]; then

@@ -6,7 +6,14 @@
 
 namespace {
 
-enum Copy { Beside = 1, Installed = 2, OnPath = 4, BesideNotExecutable = 8, OthersOnPath = 16 };
+enum Copy {
+    Beside = 1,
+    Installed = 2,
+    OnPath = 4,
+    BesideNotExecutable = 8,
+    OthersOnPath = 16,
+    OthersBeside = 32,
+};
 
 // A stand-in that answers --version as ours does, or as another program of
 // the same name would.
@@ -42,12 +49,18 @@ void TestSpeakerLookup::order_data() {
     QTest::addColumn<int>("copies");
     QTest::addColumn<QString>("found"); // "beside", "installed", "path" or empty
 
-    QTest::newRow("build tree: beside wins") << (Beside | Installed | OnPath) << "beside";
+    QTest::newRow("build tree: ours beside") << (Beside | OnPath) << "beside";
+    QTest::newRow("installed tree: our own in libexec first")
+        << (Beside | Installed | OnPath) << "installed";
     QTest::newRow("installed tree: libexec before PATH") << (Installed | OnPath) << "installed";
     QTest::newRow("libexec alone") << int(Installed) << "installed";
     QTest::newRow("only on the PATH") << int(OnPath) << "path";
-    QTest::newRow("a file beside that cannot run")
-        << (BesideNotExecutable | Installed) << "installed";
+    QTest::newRow("a file beside that cannot run") << (BesideNotExecutable | OnPath) << "path";
+    // runit's sv in /usr/bin beside /usr/bin/quirvel-rellotge.
+    QTest::newRow("someone else's sv beside an installed program")
+        << (OthersBeside | Installed) << "installed";
+    QTest::newRow("someone else's sv beside, ours on the PATH")
+        << (OthersBeside | OnPath) << "path";
     QTest::newRow("someone else's sv on the PATH") << int(OthersOnPath) << "";
     QTest::newRow("nowhere") << 0 << "";
 }
@@ -65,8 +78,8 @@ void TestSpeakerLookup::order() {
         QDir::cleanPath(bin + u'/' + core::installedSpeakerFolder() + QStringLiteral("/sv")),
         root.filePath(QStringLiteral("path/sv")),
     };
-    if (copies & (Beside | BesideNotExecutable))
-        makeProgram(paths[0], copies & Beside);
+    if (copies & (Beside | BesideNotExecutable | OthersBeside))
+        makeProgram(paths[0], !(copies & BesideNotExecutable), !(copies & OthersBeside));
     if (copies & Installed)
         makeProgram(paths[1], true);
     if (copies & (OnPath | OthersOnPath))
