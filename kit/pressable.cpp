@@ -69,6 +69,11 @@ void Pressable::makeButton() {
     m_button = true;
     m_widget.setProperty(kButtonProperty, true);
     m_widget.setFocusPolicy(Qt::StrongFocus);
+    // A name given before this made the widget's screen-reader face already,
+    // as a plain widget; drop it so the next look finds a button.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&m_widget);
+    if (face && face->role() != QAccessible::Button)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
 }
 
 void Pressable::mousePress(const QMouseEvent& event) {
