@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QWindow>
 
@@ -121,9 +122,8 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
         m_clocks[slot] = {{centre, kHourLength, kMinuteLength}, hourHands[slot], minuteHands[slot]};
     }
 
-    // Labels lower themselves as they are made: building from the last slot
-    // leaves the later dial in front where the top-left and top-middle hot
-    // spots share a column of pixels.
+    // Labels lower themselves as they are made, so the strip right of the
+    // top-left dial, made last, lies behind the top-middle dial's hot spot.
     for (int slot = kSlots - 1; slot >= 0; --slot) {
         if (!isDial(slot))
             continue;
@@ -195,6 +195,8 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     dialHotSpots[kReadingOrder.front()]->setFocus();
 
     connect(newTimesButton, &QPushButton::clicked, this, &WhatTimeWindow::showNewTimes);
+    // A push button outside a dialog takes Space only; Enter presses it too.
+    newTimesButton->installEventFilter(this);
 
     m_comingBack.setSingleShot(true);
     m_comingBack.setInterval(kClickActivationGraceMs);
@@ -218,6 +220,15 @@ bool WhatTimeWindow::event(QEvent* event) {
 }
 
 bool WhatTimeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == newTimesButton && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+        if (enter && !key.isAutoRepeat() &&
+            (key.modifiers() == Qt::NoModifier || key.modifiers() == Qt::KeypadModifier)) {
+            newTimesButton->click();
+            return true;
+        }
+    }
     if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress)
         noticePress();
     return ActivityWindow::eventFilter(watched, event);

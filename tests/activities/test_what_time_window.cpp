@@ -458,7 +458,15 @@ void TestWhatTimeWindow::dialsAreNamedButtonsInReadingOrder() {
     }
     QCOMPARE(visited, names);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("phraseBox"));
-    QVERIFY(!child<QPushButton>(*m_window, "newTimesButton")->toolTip().isEmpty());
+    // The arrow-only button says what it does and is pressed by both keys.
+    auto* newTimes = child<QPushButton>(*m_window, "newTimesButton");
+    QVERIFY(!newTimes->toolTip().isEmpty());
+    newTimes->setFocus();
+    for (const Qt::Key press : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        m_script.draws.assign(2 * WhatTimeWindow::kSlots, 0.0);
+        QTest::keyClick(m_window->windowHandle(), press);
+        QVERIFY(m_script.draws.empty());
+    }
 }
 
 void TestWhatTimeWindow::aRoundPlayedWithKeysOnly() {
