@@ -43,9 +43,10 @@ QPixmap face(int index) {
 // This window's push buttons are a dozen pixels high, too small for the focus
 // ring inside them, so the ring is drawn around the focused one, over its
 // neighbours. Enter presses them as Space does.
-class PushButtonKeys final : public QWidget {
+class PushButtonFocusRing final : public QWidget {
 public:
-    PushButtonKeys(QWidget& window, const std::vector<QPushButton*>& buttons) : QWidget(&window) {
+    PushButtonFocusRing(QWidget& window, const std::vector<QPushButton*>& buttons)
+        : QWidget(&window) {
         setObjectName(QStringLiteral("pushButtonFocusRing"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
@@ -236,7 +237,7 @@ void WriteTimeWindow::setKeyboardPath() {
     }
     setTabOrder(previous, m_ui.answerBox);
     new kit::ArrowKeyGrid(this, {faceRow});
-    new PushButtonKeys(*this, pushButtons);
+    new PushButtonFocusRing(*this, pushButtons);
     keepFontListInReach();
     m_ui.answerBox->setFocus();
 }
