@@ -72,9 +72,9 @@ MatchTextWindow::MatchTextWindow(core::Seams seams)
 
     newQuestionButton = new QPushButton(QStringLiteral(">>>>>"), this);
     newQuestionButton->setObjectName(QStringLiteral("newQuestionButton"));
-    // A screen reader would spell out the arrows; the name says what it does.
+    // A screen reader would spell out the arrows; the name says what it does,
+    // and the tip, its description too, adds that nothing is answered.
     newQuestionButton->setAccessibleName(QStringLiteral("Una altra pregunta"));
-    newQuestionButton->setAccessibleDescription(QStringLiteral("Una altra pregunta"));
     newQuestionButton->setToolTip(QStringLiteral("Una altra pregunta, sense respondre"));
     newQuestionButton->setFont(kit::font(QStringLiteral("Arial"), 12, true));
     newQuestionButton->setGeometry(kit::twipsRect(7830, 600, 435, 345));
