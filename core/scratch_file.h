@@ -7,11 +7,8 @@
 // must never be able to read it, write it, or make us block on it.
 namespace core {
 
-// The folder for the scratch file: the per-user runtime folder
-// ($XDG_RUNTIME_DIR) when it is a real folder of ours that only we can enter;
-// otherwise "quirvel-rellotge" in the user's cache folder, created 0700 and
-// checked (ours, 0700, not a link) at every call. Never a shared folder.
-// Empty, with the reason in problem, when neither is safe.
+// The folder for the scratch file: our private folder (core/private_files.h),
+// never a shared one. Empty, with the reason in problem, when none is safe.
 QString scratchFolder(QString* problem = nullptr);
 
 // lloc.dat in that folder, or empty with the reason in problem.
