@@ -34,9 +34,11 @@ char32_t codePoint(std::string_view bytes, int length) {
 }
 
 // The letters of Catalan and its neighbours: Latin-1 and Latin Extended
-// letters, and the middle dot of "col·legi".
-bool isLatinLetter(char32_t c) {
-    return c == U'\u00b7' || (c >= U'\u00c0' && c <= U'\u024f' && c != U'\u00d7' && c != U'\u00f7');
+// letters, the middle dot of "col·legi", and the typographic apostrophe of
+// "d’una", which the engine reads as the plain one.
+bool isWordCharacter(char32_t c) {
+    return c == U'\u00b7' || c == U'\u2019' ||
+           (c >= U'\u00c0' && c <= U'\u024f' && c != U'\u00d7' && c != U'\u00f7');
 }
 
 // Words, blanks, apostrophes, hyphens, the respellings' phoneme input, and
@@ -63,7 +65,7 @@ bool isPlain(std::string_view text) {
             ++i;
         } else {
             const int length = utf8SequenceLength(text.substr(i));
-            if (length < 2 || !isLatinLetter(codePoint(text.substr(i), length))) {
+            if (length < 2 || !isWordCharacter(codePoint(text.substr(i), length))) {
                 return false;
             }
             i += static_cast<std::size_t>(length);
