@@ -1,6 +1,7 @@
 #include "activities/investigate_window.h"
 
 #include "core/phrases.h"
+#include "kit/focus_ring.h"
 #include "kit/fonts.h"
 #include "kit/list_box.h"
 #include "kit/picture_box.h"
@@ -41,6 +42,8 @@ InvestigateWindow::InvestigateWindow(core::Seams seams)
 
     setTabOrder(phraseList, board);
     setTabOrder(board, randomTimeButton);
+    // Enter presses the button too, and the ring shows on its edge.
+    new kit::OutsideFocusRing({randomTimeButton}, 0);
     // The child starts in the list, as its place first in the tab order says.
     phraseList->setFocus(Qt::OtherFocusReason);
 

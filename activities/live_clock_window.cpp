@@ -1,6 +1,7 @@
 #include "activities/live_clock_window.h"
 
 #include "core/phrases.h"
+#include "kit/focus_ring.h"
 #include "kit/fonts.h"
 #include "kit/label.h"
 #include "kit/list_box.h"
@@ -93,6 +94,9 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
     // window does not open with its focus ring on it.
     setTabOrder(hideListsButton, laUnaHotSpot);
     quarterListButton->setFocus(Qt::OtherFocusReason);
+    // The buttons are a few pixels high: the ring goes round them, and Enter
+    // presses them.
+    new kit::OutsideFocusRing({mixedListButton, quarterListButton, hideListsButton}, 4);
 
     connect(quarterListButton, &QPushButton::clicked, this, &LiveClockWindow::showQuarterList);
     connect(mixedListButton, &QPushButton::clicked, this, &LiveClockWindow::showMixedList);

@@ -1,6 +1,7 @@
 #include "activities/match_text_window.h"
 
 #include "core/phrases.h"
+#include "kit/focus_ring.h"
 #include "kit/fonts.h"
 #include "kit/label.h"
 #include "kit/picture_box.h"
@@ -41,11 +42,6 @@ const QColor kBarText = kit::rgb(224, 224, 224);
 
 // The focus ring drawn round a push button, just outside it.
 constexpr int kButtonRingWidth = 6;
-
-QRect buttonRingRect(const QWidget& button) {
-    return button.geometry().adjusted(-kButtonRingWidth, -kButtonRingWidth, kButtonRingWidth,
-                                      kButtonRingWidth);
-}
 
 QRect cellRect(int cell, int top, int height) {
     return kit::twipsRect(kFirstCellLeft + kCellStep * cell, top, kCellWidth, height);
@@ -122,11 +118,9 @@ MatchTextWindow::MatchTextWindow(core::Seams seams)
 void MatchTextWindow::setUpKeyboard() {
     // Reading order: the two buttons along the top, then the bars downwards.
     // The digits speak as the blank button does, so the button alone is enough.
-    // Enter presses a push button as Space does, outside a dialog too.
-    speakButton->setAutoDefault(true);
-    newQuestionButton->setAutoDefault(true);
-    speakButton->installEventFilter(this);
-    newQuestionButton->installEventFilter(this);
+    // The style's own focus frame is faint on these small buttons, so the
+    // ring the bars wear goes round them; Enter presses them.
+    new kit::OutsideFocusRing({speakButton, newQuestionButton}, kButtonRingWidth);
     setTabOrder(speakButton, newQuestionButton);
     setTabOrder(newQuestionButton, phraseBars[0]);
     std::vector<std::vector<QWidget*>> rows;
@@ -146,16 +140,10 @@ void MatchTextWindow::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLine(kit::px(kBaseLineLeft), kit::px(kBaseLineY), kit::px(kBaseLineRight),
                      kit::px(kBaseLineY));
-    if (m_markedButton && m_markedButton->hasFocus())
-        kit::paintFocusRing(painter, buttonRingRect(*m_markedButton));
 }
 
 bool MatchTextWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == speakButton || watched == newQuestionButton) {
-        markButton(static_cast<QPushButton*>(watched), *event);
-        return ActivityWindow::eventFilter(watched, event);
-    }
-    // The rest are the bars. The second click of a double click that
+    // The bars: the second click of a double click that
     // answered rightly would land on the next question's bar under the
     // pointer: such a press is dropped, so it never becomes a click.
     switch (event->type()) {
@@ -176,25 +164,6 @@ bool MatchTextWindow::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return ActivityWindow::eventFilter(watched, event);
-}
-
-void MatchTextWindow::markButton(QPushButton* button, const QEvent& event) {
-    // The style's own focus frame is faint on a small button; the ring the
-    // bars wear goes round it, on the window, while the keyboard is in use.
-    QPushButton* marked = m_markedButton;
-    if (event.type() == QEvent::FocusIn)
-        marked = static_cast<const QFocusEvent&>(event).reason() == Qt::MouseFocusReason ? nullptr
-                                                                                         : button;
-    else if (event.type() == QEvent::KeyPress)
-        marked = button;
-    else if (event.type() == QEvent::FocusOut)
-        marked = nullptr;
-    if (marked == m_markedButton)
-        return;
-    for (const QPushButton* ringed : {m_markedButton, marked})
-        if (ringed)
-            update(buttonRingRect(*ringed));
-    m_markedButton = marked;
 }
 
 void MatchTextWindow::askQuestion() {

@@ -32,7 +32,6 @@ private:
     void speakAnswer();
     void showStrip();
     void setUpKeyboard();
-    void markButton(QPushButton* button, const QEvent& event);
 
     QPushButton* speakButton = nullptr;       // blank, over the lower edge of the banner
     kit::Label* timeDigits = nullptr;         // "12.15 "
@@ -44,7 +43,6 @@ private:
     QStringList m_phrases; // each row of the phrase list without its time
     core::TextQuestion m_question;
     core::AnswerStrip m_strip;
-    QPushButton* m_markedButton = nullptr; // ringed while it has keyboard focus
     // The release of the mouse click now being handled, if a bar got one.
     std::optional<quint64> m_mouseReleaseAt;
     // When a mouse click last answered rightly and so changed the question.

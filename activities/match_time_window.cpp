@@ -1,6 +1,7 @@
 #include "activities/match_time_window.h"
 
 #include "core/phrases.h"
+#include "kit/focus_ring.h"
 #include "kit/fonts.h"
 #include "kit/label.h"
 #include "kit/picture_box.h"
@@ -65,56 +66,8 @@ kit::Label* overlayText(QWidget& window, const char* name, const QString& captio
     return label;
 }
 
-// A push button that Enter presses as Space does; outside a dialog Qt's push
-// buttons do not. While the focus came from the keyboard its window draws the
-// dials' focus ring around it: the buttons are barely taller than their
-// captions, and a ring inside would cover them.
-class KeyPushButton final : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-    bool showsFocusRing() const { return m_marked && hasFocus(); }
-    QRect focusRingArea() const {
-        return geometry().marginsAdded(
-            QMargins(kButtonRingMargin, kButtonRingMargin, kButtonRingMargin, kButtonRingMargin));
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        setMarked(true); // whatever the key, the child is on the keyboard now
-        const bool plain =
-            event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-        if (plain && !event->isAutoRepeat() &&
-            (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-            click();
-            return;
-        }
-        QPushButton::keyPressEvent(event);
-    }
-
-    void focusInEvent(QFocusEvent* event) override {
-        QPushButton::focusInEvent(event);
-        setMarked(event->reason() != Qt::MouseFocusReason);
-    }
-
-    void focusOutEvent(QFocusEvent* event) override {
-        QPushButton::focusOutEvent(event);
-        setMarked(false);
-    }
-
-private:
-    void setMarked(bool marked) {
-        if (marked != m_marked) {
-            m_marked = marked;
-            parentWidget()->update(focusRingArea());
-        }
-    }
-
-    bool m_marked = false;
-};
-
 QPushButton* button(QWidget& window, const char* name, const QString& caption, const QRect& twips) {
-    auto* b = new KeyPushButton(caption, &window);
+    auto* b = new QPushButton(caption, &window);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(kit::twipsRect(twips));
     return b;
@@ -207,6 +160,9 @@ MatchTimeWindow::MatchTimeWindow(core::Seams seams)
     new kit::ArrowKeyGrid(this, {{dialHotSpots[0], dialHotSpots[1], dialHotSpots[2]},
                                  {dialHotSpots[3], dialHotSpots[4], dialHotSpots[5]},
                                  {dialHotSpots[6], dialHotSpots[7], dialHotSpots[8]}});
+    // The buttons are barely taller than their captions: the ring goes round
+    // them, and Enter presses them.
+    new kit::OutsideFocusRing({speakButton, newBoardButton}, kButtonRingMargin);
     dialHotSpots[0]->setFocus();
 
     connect(newBoardButton, &QPushButton::clicked, this, [this] {
@@ -264,7 +220,4 @@ void MatchTimeWindow::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(kit::rgb(255, 192, 128), kRuleWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(kit::px(kRuleFrom.x()), kit::px(kRuleFrom.y()), kit::px(kRuleTo.x()),
                      kit::px(kRuleTo.y()));
-    if (const auto* button = dynamic_cast<const KeyPushButton*>(focusWidget());
-        button && button->showsFocusRing())
-        kit::paintFocusRing(painter, button->focusRingArea());
 }

@@ -1,5 +1,6 @@
 #include "activities/move_hands_window.h"
 
+#include "kit/focus_ring.h"
 #include "kit/fonts.h"
 #include "kit/label.h"
 #include "kit/picture_box.h"
@@ -171,7 +172,6 @@ void MoveHandsWindow::makeControls() {
     okButton = new QPushButton(QStringLiteral("ok"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(kit::twipsRect(2400, 4980, 3015, 345));
-    okButton->installEventFilter(this);
     connect(okButton, &QPushButton::clicked, this, &MoveHandsWindow::checkAnswer);
 
     // Reading order: the face icons down the left, the bar, then the row
@@ -188,6 +188,9 @@ void MoveHandsWindow::makeControls() {
     new kit::ArrowKeyGrid(this, std::move(faceColumn));
     const std::vector<QWidget*> stepRow(stepIcons.begin(), stepIcons.end());
     new kit::ArrowKeyGrid(this, {stepRow});
+    // The bar and "ok" draw no ring of their own: it goes round them, in the
+    // gap their neighbours leave, and Enter presses "ok".
+    new kit::OutsideFocusRing({handsScrollBar, okButton}, kRingWidth);
     handsScrollBar->setFocus();
 }
 
@@ -251,44 +254,6 @@ void MoveHandsWindow::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(kit::rgb(rule.grey, rule.grey, rule.grey), 1));
         painter.drawLine(kit::px(rule.x1), kit::px(rule.y1), kit::px(rule.x2), kit::px(rule.y2));
     }
-    if (m_marked && m_marked->hasFocus())
-        kit::paintFocusRing(painter, ringAround(*m_marked));
-}
-
-// The bar and "ok" draw no kit ring of their own, so the window draws it
-// round them, in the gap their neighbours leave.
-QRect MoveHandsWindow::ringAround(const QWidget& control) {
-    return control.geometry().adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth);
-}
-
-void MoveHandsWindow::markFocus(QWidget* control) {
-    if (m_marked == control)
-        return;
-    if (m_marked)
-        update(ringAround(*m_marked));
-    m_marked = control;
-    if (m_marked)
-        update(ringAround(*m_marked));
-}
-
-// As the kit's buttons do: marked while the focus came from anything but the
-// mouse, and from the first key pressed on it.
-void MoveHandsWindow::trackFocusMark(QWidget& control, const QEvent& event) {
-    switch (event.type()) {
-    case QEvent::FocusIn:
-        if (static_cast<const QFocusEvent&>(event).reason() != Qt::MouseFocusReason)
-            markFocus(&control);
-        break;
-    case QEvent::FocusOut:
-        if (m_marked == &control)
-            markFocus(nullptr);
-        break;
-    case QEvent::KeyPress:
-        markFocus(&control);
-        break;
-    default:
-        break;
-    }
 }
 
 bool MoveHandsWindow::onMinuteHand(QPointF point) const {
@@ -310,8 +275,6 @@ void MoveHandsWindow::pullMinuteHandTo(QPointF point) {
 }
 
 bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == handsScrollBar || watched == okButton)
-        trackFocusMark(*static_cast<QWidget*>(watched), *event);
     if (watched == handsScrollBar && event->type() == QEvent::KeyPress) {
         // Qt's horizontal scroll bar takes Right as a step back (its controls
         // are inverted for the wheel); the arrow should go the way it points.
@@ -320,18 +283,6 @@ bool MoveHandsWindow::eventFilter(QObject* watched, QEvent* event) {
             handsScrollBar->triggerAction(key == Qt::Key_Right
                                               ? QAbstractSlider::SliderSingleStepAdd
                                               : QAbstractSlider::SliderSingleStepSub);
-            return true;
-        }
-    }
-    if (watched == okButton && event->type() == QEvent::KeyPress) {
-        // A push button outside a dialog takes Space but not Enter; the
-        // child's Enter on "ok" should answer as a click does.
-        const auto* press = static_cast<QKeyEvent*>(event);
-        const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
-        const Qt::KeyboardModifiers mods = press->modifiers() & ~Qt::KeypadModifier;
-        if (enter && mods == Qt::NoModifier) {
-            if (!press->isAutoRepeat())
-                okButton->click();
             return true;
         }
     }

@@ -44,9 +44,6 @@ private:
     bool onMinuteHand(QPointF point) const;
     void pullMinuteHandTo(QPointF point);
     bool filterFaceMouse(QEvent* event);
-    static QRect ringAround(const QWidget& control);
-    void markFocus(QWidget* control);
-    void trackFocusMark(QWidget& control, const QEvent& event);
 
     kit::PictureBox* faceBorder = nullptr; // just behind the face, seen as a frame
     kit::PictureBox* face = nullptr;
@@ -72,5 +69,4 @@ private:
     core::ScoreGrid m_score;
     QColor m_emptySquare;
     bool m_pulling = false;
-    QWidget* m_marked = nullptr; // the bar or "ok" while its focus ring shows
 };

@@ -1,6 +1,7 @@
 #include "activities/what_time_window.h"
 
 #include "core/phrases.h"
+#include "kit/focus_ring.h"
 #include "kit/fonts.h"
 #include "kit/icon_button.h"
 #include "kit/label.h"
@@ -195,8 +196,9 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     dialHotSpots[kReadingOrder.front()]->setFocus();
 
     connect(newTimesButton, &QPushButton::clicked, this, &WhatTimeWindow::showNewTimes);
-    // A push button outside a dialog takes Space only; Enter presses it too.
-    newTimesButton->installEventFilter(this);
+    // Enter presses the push button as Space does, with the focus ring
+    // drawn on its edge.
+    new kit::OutsideFocusRing({newTimesButton}, 0);
 
     m_comingBack.setSingleShot(true);
     m_comingBack.setInterval(kClickActivationGraceMs);
@@ -220,15 +222,6 @@ bool WhatTimeWindow::event(QEvent* event) {
 }
 
 bool WhatTimeWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == newTimesButton && event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-        if (enter && !key.isAutoRepeat() &&
-            (key.modifiers() == Qt::NoModifier || key.modifiers() == Qt::KeypadModifier)) {
-            newTimesButton->click();
-            return true;
-        }
-    }
     if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress)
         noticePress();
     return ActivityWindow::eventFilter(watched, event);

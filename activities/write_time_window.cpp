@@ -2,6 +2,7 @@
 
 #include "core/answer_check.h"
 #include "core/phrases.h"
+#include "kit/focus_ring.h"
 #include "kit/fonts.h"
 #include "kit/label.h"
 #include "kit/picture_box.h"
@@ -39,63 +40,6 @@ QPushButton* button(QWidget& parent, const QString& name, const QString& caption
 QPixmap face(int index) {
     return kit::picture(QString::fromLatin1(core::kWriteTimeFaces[std::size_t(index)]));
 }
-
-// This window's push buttons are a dozen pixels high, too small for the focus
-// ring inside them, so the ring is drawn around the focused one, over its
-// neighbours. Enter presses them as Space does.
-class PushButtonFocusRing final : public QWidget {
-public:
-    PushButtonFocusRing(QWidget& window, const std::vector<QPushButton*>& buttons)
-        : QWidget(&window) {
-        setObjectName(QStringLiteral("pushButtonFocusRing"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        hide();
-        for (QPushButton* b : buttons)
-            b->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto& pushButton = static_cast<QPushButton&>(*watched);
-        switch (event->type()) {
-        case QEvent::KeyPress: {
-            const auto& key = static_cast<const QKeyEvent&>(*event);
-            ringAround(pushButton); // whatever the key, the child is on the keyboard now
-            const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-            if (enter && !key.isAutoRepeat() &&
-                (key.modifiers() == Qt::NoModifier || key.modifiers() == Qt::KeypadModifier)) {
-                pushButton.click();
-                return true;
-            }
-            break;
-        }
-        case QEvent::FocusIn:
-            if (static_cast<const QFocusEvent&>(*event).reason() != Qt::MouseFocusReason)
-                ringAround(pushButton);
-            break;
-        case QEvent::FocusOut:
-            hide();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        kit::paintFocusRing(painter, rect());
-    }
-
-private:
-    void ringAround(const QPushButton& pushButton) {
-        setGeometry(
-            pushButton.geometry().adjusted(-kRingMargin, -kRingMargin, kRingMargin, kRingMargin));
-        raise();
-        show();
-    }
-};
 
 } // namespace
 
@@ -220,7 +164,7 @@ void WriteTimeWindow::setKeyboardPath() {
 
     // Reading order. The invisible skip area stays out: the skip button
     // beside it does the same.
-    std::vector<QPushButton*> pushButtons{m_ui.helpButton, m_ui.skipButton};
+    std::vector<QWidget*> pushButtons{m_ui.helpButton, m_ui.skipButton};
     std::vector<QWidget*> faceRow;
     QWidget* previous = m_ui.helpButton;
     for (QWidget* next :
@@ -237,7 +181,8 @@ void WriteTimeWindow::setKeyboardPath() {
     }
     setTabOrder(previous, m_ui.answerBox);
     new kit::ArrowKeyGrid(this, {faceRow});
-    new PushButtonFocusRing(*this, pushButtons);
+    // The push buttons are a dozen pixels high: the ring goes round them.
+    new kit::OutsideFocusRing(pushButtons, kRingMargin);
     keepFontListInReach();
     m_ui.answerBox->setFocus();
 }

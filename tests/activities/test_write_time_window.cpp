@@ -428,7 +428,7 @@ void TestWriteTimeWindow::tabGoesInReadingOrderAndNeverToTheHiddenFontList() {
     }
     // A focused face button is marked by the ring around it, gone once the
     // focus moves on.
-    auto* ring = widget<QWidget>("pushButtonFocusRing");
+    auto* ring = widget<QWidget>("outsideFocusRing");
     QTest::keyClick(answerBox(), Qt::Key_Backtab);
     QVERIFY(ring->isVisible());
     QCOMPARE(m_window->grab().toImage().pixelColor(faceButton(4)->geometry().center() +
