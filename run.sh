@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program and its speech program
 # (Release) and starts it. Arguments go to the program (--help lists them).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/drawn_clock.h"
 
 #include "kit/picture_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/investigate_window.h"
 
 #include "core/phrases.h"

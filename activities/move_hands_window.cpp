@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/move_hands_window.h"
 
 #include "kit/focus_ring.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/real_seams.h"
 
 #include "core/speech.h"

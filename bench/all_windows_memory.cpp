@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory of the program with every activity window open at once, each
 // opened through the main window's menu, against a bare Qt window. Each is a
 // child process that reports its own peak resident size (VmHWM).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baselines: a bare Qt window of the main window's size, shown and gone;
 // with --menu, the same window with a menu bar of the same entries, which
 // pays the one-time font set-up that any window with text pays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU used while the main clock window stays open, against a bare window
 // with a 1 ms timer, in the same run. Each is a child process that reports
 // its own user + system time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, up to the main window being shown.
 #include "app/main_window.h"
 #include "bench/window_probe.h"

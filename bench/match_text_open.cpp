@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the match-text window, load and first paint, offscreen, against
 // opening a bare window of the same size. Prints medians and their ratio.
 //   match_text_open [runs]     (default 50)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the match-time window, load and first paint, offscreen, against
 // opening a bare window of the same size; then dealing a new board of nine
 // dials and repainting what changed, and the same with the whole window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move-the-hands window, offscreen: opening it against a bare window, and
 // turning the hands through every scroll-bar step (0 to 720 by 5), each
 // change repainted before the next, against a bare scroll bar doing the same.

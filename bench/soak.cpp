@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens and closes every activity window many times through the main
 // window's menu and reports the resident memory along the way, so that a
 // window which leaves something behind at each close shows up as growth.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start to main window shown, against a bare Qt window built in the same
 // tree, each run alternately so both see the same machine. Prints the medians
 // and their ratio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the speech program takes from being started to its first audio
 // sample, and how much memory it peaks at. Figures only, never a pass/fail.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The newest request wins: how soon a playing sv falls silent once a newer
 // one is started. Figures only, never a pass/fail.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the what-time-is-it window (load, the activation that deals the
 // times, first paint), offscreen, against opening a bare window of the same
 // size. Prints medians and their ratio.

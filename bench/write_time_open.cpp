@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the write-the-time window (load, first activation with its font
 // list, first paint) against a bare window, then the answer check on every
 // key release as the child types, wrong keys among right ones. Offscreen.

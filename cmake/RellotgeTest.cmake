@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One test executable per unit, run headless with a private runtime folder so
 # that tests never share the speech scratch file.
 function(rellotge_add_test name)

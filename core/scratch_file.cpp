@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/scratch_file.h"
 
 #include "core/private_files.h"

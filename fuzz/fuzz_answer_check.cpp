@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The write-the-time answer check against the promises its header makes, on
 // the phrases the window really asks and on any text and caret.
 #include "core/answer_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sv's command line against a model of its own, written apart from the
 // parser: the input is the arguments, separated by NUL bytes.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sv's record reader and decoder: the input is the whole scratch file.
 //
 // Properties:

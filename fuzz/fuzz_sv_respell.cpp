@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What sv does to a text before the voice gets it: the clock key spelt out,
 // then the respellings. The first byte of the input chooses whether the rest
 // is the text itself or a scratch file's record decoded as sv decodes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/icon_button.h"
 
 #include "kit/pressable.h"

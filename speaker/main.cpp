@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sv: the speech program. Reads the text the clock program left in its
 // scratch file and says it with the Catalan voice.
 

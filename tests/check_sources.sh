@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rules the compiler cannot see:
 #  - layers: kit and core on the ground floor, side by side, then
 #    activities, then app; a file never includes a header from a layer above
@@ -69,6 +70,27 @@ hits=$(awk '
 ' activities/*_window.h app/*_window.h)
 if [ -n "$hits" ]; then
     echo "windows show their widgets; keep them private:"
+    echo "$hits"
+    status=1
+fi
+
+# Every source file says under which licence it is free software.
+sources() {
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files -- '*.cpp' '*.h' '*.h.in' '*.sh' '*.py' '*.cmake' 'CMakeLists.txt' \
+            run.sh test.sh .ci/run 'scripts/*'
+    else # a copy of the tree without its history
+        find . -path ./debian -prune -o -path './build*' -prune -o -path ./fuzz/corpus -prune -o \
+            -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.h.in' -o -name '*.sh' -o \
+            -name '*.py' -o -name '*.cmake' -o -name CMakeLists.txt \) -print | sed 's|^\./||'
+    fi
+}
+hits=$(sources |
+    while IFS= read -r file; do
+        head -n 3 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$file"
+    done)
+if [ -n "$hits" ]; then
+    echo "files without the licence line (SPDX-License-Identifier: GPL-3.0-or-later):"
     echo "$hits"
     status=1
 fi

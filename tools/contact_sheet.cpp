@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // contact_sheet OUT.png [DIR]
 // Draws every picture at 1x with its name under it. With DIR, also writes
 // each picture on its own as DIR/<name>.png for a closer look.

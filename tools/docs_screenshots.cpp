@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the activity screenshots of docs/ from fixed draws, so that a
 // change to a window or a picture can be shown again exactly:
 //   docs_screenshots docs/

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the application icon, data/io.github.quirvel.Rellotge.svg.
 
     python3 tools/draw_app_icon.py [OUT.svg]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws every picture of the program as an SVG file in assets/.
 
     python3 tools/draw_pictures.py [OUTDIR]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/live_clock_window.h"
 #include "kit/label.h"
 #include "kit/list_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/what_time_window.h"
 #include "kit/icon_button.h"
 #include "kit/label.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix with cmake --install and checks
 # the installed copy as a user would meet it: the files where a desktop looks
 # for them, --help and --version without a display, the main window opened

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/fonts.h"
 #include "kit/label.h"
 #include "kit/picture_box.h"

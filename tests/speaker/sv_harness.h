@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // For the test and the benchmarks that need sv to play: a PulseAudio server

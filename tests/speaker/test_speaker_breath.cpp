@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each phrase in one breath: the voice pauses where the punctuation says so
 // and nowhere else.
 

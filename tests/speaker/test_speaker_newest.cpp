@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The newest request wins: sv processes playing in real time into a sound
 // server of the test's own, stopped by newer ones, and never stopping a
 // process that is not a playing sv of ours. The order of events and their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speech program run as the clock program runs it: a scratch file, a
 // command line, an exit status and at most one line on stderr.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Catalan voice makes of every text the program can hand it, read
 // back as IPA from the very synthesis sv runs. The expected forms, in
 // pronunciation.txt beside this test, are what the words should sound like

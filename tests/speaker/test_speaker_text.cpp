@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text side of the speech program: reading the record, decoding it, and
 // the fixes made before the voice gets it. No audio here.
 
