@@ -30,10 +30,6 @@ void Label::setColors(const QColor& fore, const QColor& back) {
     setPalette(p);
 }
 
-double Label::number() const {
-    return captionNumber(text());
-}
-
 void Label::mousePressEvent(QMouseEvent* event) {
     m_press.mousePress(*event);
     QLabel::mousePressEvent(event);

@@ -18,9 +18,6 @@ public:
     void setTransparent(bool transparent);
     void setColors(const QColor& fore, const QColor& back);
 
-    // The caption read back as a number, the way the windows keep state.
-    double number() const;
-
     // Takes the focus, is pressed by Space and Enter and is a button to
     // screen readers (kit/pressable.h).
     void makeButton() { m_press.makeButton(); }
