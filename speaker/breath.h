@@ -23,7 +23,7 @@ using Translate = std::function<std::string(std::string_view)>;
 // holds anything but words, blanks, apostrophes, hyphens and clause
 // punctuation (digits, symbols, brackets), or whose phonemes hold something
 // other than phonemes, stress marks and pauses, is returned unchanged: the
-// engine reads it as it always did.
+// engine reads it as plain text, its respellings included.
 std::string inOneBreath(std::string_view prepared, const Translate& translate);
 
 } // namespace speaker
