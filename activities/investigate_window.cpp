@@ -36,6 +36,7 @@ InvestigateWindow::InvestigateWindow(core::Seams seams)
     randomTimeButton->setGeometry(kit::twipsRect(60, 5160, 5040, 300));
 
     phraseList = new kit::ListBox(this, QStringLiteral("phraseList"));
+    phraseList->setAccessibleName(QStringLiteral("Totes les hores en paraules"));
     phraseList->setFont(kit::font(QStringLiteral("Arial"), 20.25, true));
     phraseList->setColors(kit::rgb(0, 0, 128), kit::rgb(255, 255, 255));
     phraseList->setGeometry(kit::twipsRect(5280, 150, 6480, 6780));

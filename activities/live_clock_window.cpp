@@ -57,6 +57,7 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
     board->placeChild(*laUnaHotSpot, QRect(4260, 960, 435, 495));
 
     laUnaAnswer = new kit::TextBox(board, QStringLiteral("laUnaAnswer"));
+    laUnaAnswer->setAccessibleName(QStringLiteral("Com es diu la una?"));
     laUnaAnswer->setFont(kit::font(QStringLiteral("Times New Roman"), 18, true, true));
     laUnaAnswer->setColors(kit::rgb(224, 224, 224), kit::rgb(0, 0, 64));
     board->placeChild(*laUnaAnswer, QRect(6090, 180, 1995, 540));
@@ -74,6 +75,7 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
                                   QStringLiteral("Amaga les llistes"));
 
     quarterList = new kit::ListBox(board, QStringLiteral("quarterList"));
+    quarterList->setAccessibleName(QStringLiteral("La primera hora en quarts"));
     quarterList->setFont(kit::font(QStringLiteral("Arial"), 18));
     quarterList->setColors(kit::rgb(255, 192, 192), kit::rgb(0, 0, 64));
     board->placeChild(*quarterList, QRect(90, 150, 5625, 4515));
@@ -81,6 +83,7 @@ LiveClockWindow::LiveClockWindow(core::Seams seams)
 
     // The mixed list belongs to the window and lies in front of the board.
     mixedList = new kit::ListBox(this, QStringLiteral("mixedList"));
+    mixedList->setAccessibleName(QStringLiteral("La primera hora, de dues maneres"));
     mixedList->setFont(kit::font(QStringLiteral("Arial"), 18));
     mixedList->setColors(kit::rgb(255, 255, 255), kit::rgb(128, 0, 0));
     mixedList->setGeometry(kit::twipsRect(90, 180, 5625, 4515));

@@ -177,6 +177,8 @@ WhatTimeWindow::WhatTimeWindow(core::Seams seams)
     phraseBox->setColors(kit::rgb(255, 255, 255), kit::rgb(0, 0, 64));
     phraseBox->setAlignment(Qt::AlignCenter);
     phraseBox->setGeometry(kit::twipsRect(90, 180, 8235, 945));
+    // Until a dial puts its phrase here, the box says what it is for.
+    phraseBox->setAccessibleName(QStringLiteral("La frase del rellotge triat"));
 
     // Reading order: the dials, the level icons, the new-times button, the
     // phrase. The arrow keys move between the dials as they stand.

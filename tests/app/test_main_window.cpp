@@ -9,6 +9,7 @@
 #include "kit/window_frames.h"
 #include "tests/widget_lookup.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
@@ -69,6 +70,8 @@ private slots:
     void reopenedClockStartsAfresh();
     void mireuMeDoesNothing();
     void keysAloneOpenAnActivity();
+    void everyFocusableControlIsNamed_data();
+    void everyFocusableControlIsNamed();
     void closingMainLeavesActivitiesWorking();
     void closingMainAloneEndsTheProgram();
 };
@@ -244,6 +247,31 @@ void TestMainWindow::keysAloneOpenAnActivity() {
     QTest::keyClick(menu, Qt::Key_Return);
     QTRY_VERIFY(openedWindow("openInvestigate"));
     openedWindow("openInvestigate")->close();
+}
+
+void TestMainWindow::everyFocusableControlIsNamed_data() {
+    QTest::addColumn<QString>("entry");
+    for (const Activity& activity : activities())
+        QTest::newRow(activity.entryName) << QString::fromLatin1(activity.entryName);
+}
+
+// What a screen reader says as the focus lands on each control the keys
+// reach: never nothing.
+void TestMainWindow::everyFocusableControlIsNamed() {
+    QFETCH(QString, entry);
+    MainWindow main(quietSeams);
+    child<QAction>(main, entry)->trigger();
+    QWidget* window = openedWindow(entry);
+    QVERIFY(window);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        // A combo box's list lives in a popup of its own, out of the tab chain.
+        if (!(control->focusPolicy() & Qt::TabFocus) || control->window() != window)
+            continue;
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(reader);
+        QVERIFY2(!reader->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+    }
+    window->close();
 }
 
 void TestMainWindow::closingMainLeavesActivitiesWorking() {
