@@ -45,6 +45,11 @@ struct Script {
     }
 };
 
+// The draw that gives a whole number n out of `choices`.
+inline double pick(int n, int choices) {
+    return (n + 0.5) / choices;
+}
+
 inline bool near(const kit::LineWidget& line, QPointF tip) {
     return std::abs(line.x1() - tip.x()) < 1e-3 && std::abs(line.y1() - tip.y()) < 1e-3;
 }

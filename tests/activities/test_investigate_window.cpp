@@ -12,11 +12,6 @@
 
 namespace {
 
-// The draw that gives a whole number n out of `choices`.
-double pick(int n, int choices) {
-    return (n + 0.5) / choices;
-}
-
 int selectedRow(const InvestigateWindow& form) {
     const auto* list = child<kit::ListBox>(form, "phraseList");
     const QList<QListWidgetItem*> selected = list->selectedItems();

@@ -14,11 +14,6 @@
 
 namespace {
 
-// The draw that gives a whole number n out of `choices`.
-double pick(int n, int choices) {
-    return (n + 0.5) / choices;
-}
-
 // One question's seven draws: the five bars' rows, the answer bar, its row.
 QList<double> question(std::array<int, 5> bars, int answerBar, int answerRow) {
     QList<double> draws;

@@ -11,11 +11,6 @@
 
 namespace {
 
-// The draw that gives a whole number n out of `choices`.
-double pick(int n, int choices) {
-    return (n + 0.5) / choices;
-}
-
 using Board = std::array<int, core::kMatchTimeDials>;
 
 // Nine rows of the phrase list, then the target.

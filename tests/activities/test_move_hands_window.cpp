@@ -15,11 +15,6 @@
 
 namespace {
 
-// The draw that gives a whole number n out of `choices`.
-double pick(int n, int choices) {
-    return (n + 0.5) / choices;
-}
-
 const QColor kYellow(255, 255, 0);
 
 // Where the face's widget has the inner point (x, y) of the hands.

@@ -19,11 +19,6 @@
 
 namespace {
 
-// The draw that gives a whole number n out of `choices`.
-double pick(int n, int choices) {
-    return (n + 0.5) / choices;
-}
-
 struct Time {
     int hour;
     int minute;
